@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace trakora {
+
+// Flags are 32-bit values: -1 when set, 0 when clear.
+constexpr std::int32_t FlagSet = -1;
+constexpr std::int32_t FlagClear = 0;
+
+// The program-wide preferences and run-time switches. One instance is owned
+// by the application object and handed to every part by reference.
+struct ProgramSettings {
+    // Persisted preferences
+    std::int32_t CommPort = 1;
+    std::int32_t FileInput = 0;
+    std::int32_t CommInput = 0;
+    std::int32_t RawAutoScroll = FlagSet;
+    std::int32_t ShowingNMEARaw = 0;
+    std::int32_t ShowingDataStat = 0;
+    std::int32_t ShowingShowPos = 0;
+    std::int32_t ShowingSatInfo = 0;
+    std::int32_t ShowingSatPos = 0;
+    std::int32_t ShowingLongTerm = 0;
+    std::int32_t UTCOffsetHour = 0;
+    std::int32_t UTCOffsetMinute = 0;
+    std::int32_t UTCOffsetDirection = -1;
+    std::int32_t WriteData = 0;
+    std::int32_t UseDefaultFN = FlagSet;
+    std::int32_t SavePositionInfo = 1;
+    std::int32_t SaveWaypointInfo = 0;
+    std::int32_t SavePRNInfo = 0;
+    std::int32_t DegreeFormat = 1;
+    std::int32_t DateFormat = 1;
+    std::string LargeUnit = "NA"; // two characters
+    std::string SmallUnit = "FE"; // two characters
+
+    // Not persisted
+    float ProgramVersion = 1.18f;
+    std::int16_t DecimalPointChar = '.';
+    std::array<std::string, 3> DegreeFormatNames; // entries 1..3 at [0..2]
+    std::array<std::string, 3> DateFormatNames;
+    std::int32_t ReadRealTime = 0;
+    std::int32_t ArrivalBeepCount = 0;
+    std::string InputFileName;
+    std::string InputFilePath;
+    std::int32_t InputFileNumber = -1;
+    std::string OutputFileName;
+    std::string OutputFilePath;
+    std::int32_t OutputFileNumber = -1;
+    std::int16_t OutputFileChosen = 0;
+    std::int32_t AppClosing = 0;
+
+    // Texts used to build multi-line messages.
+    std::string LineBreak = "\n";
+    std::string DoubleLineBreak = "\n\n";
+
+    // Input pump state
+    std::int32_t InputRunning = 0;
+    std::int32_t CommNeedsOpen = FlagSet;
+    std::int32_t SyncWaitPending = 0;
+
+    // Signal gauge ranges of the satellite grid; they outlive its window.
+    std::array<std::int32_t, 12> GaugeFloor{};
+    std::array<std::int32_t, 12> LastGaugePRN{};
+};
+
+} // namespace trakora

@@ -1,0 +1,86 @@
+#include "common/TrackedWindow.h"
+
+#include "common/LoadProgramSettings.h"
+#include "common/WindowRoutines.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMouseEvent>
+
+namespace trakora {
+
+TrackedWindow::TrackedWindow(ProgramContext& context, std::string section, std::string showingKey,
+                             std::int32_t ProgramSettings::*showingFlag, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_context(context), m_section(std::move(section)),
+      m_showingKey(std::move(showingKey)), m_showingFlag(showingFlag)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void TrackedWindow::MarkOpen()
+{
+    m_context.Store.Save("Showing", m_showingKey, FlagText(true));
+    m_context.Settings.*m_showingFlag = FlagSet;
+}
+
+void TrackedWindow::RestorePosition()
+{
+    move(RestoredPosition(m_context.Store, m_section));
+}
+
+void TrackedWindow::SavePlacement()
+{
+    if (!isMinimized())
+        SaveWindowPlacement(m_context.Store, m_section, *this);
+}
+
+void TrackedWindow::EnableDragMove(QWidget* surface)
+{
+    surface->installEventFilter(this);
+}
+
+void TrackedWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isVisible())
+        SavePlacement();
+    QWidget::changeEvent(event);
+}
+
+void TrackedWindow::closeEvent(QCloseEvent* event)
+{
+    BeforeClose();
+    if (!m_context.Settings.AppClosing) {
+        m_context.Store.Save("Showing", m_showingKey, FlagText(false));
+        m_context.Settings.*m_showingFlag = FlagClear;
+    }
+    SavePlacement();
+    event->accept();
+}
+
+bool TrackedWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        m_dragOrigin = mouse->globalPosition().toPoint();
+        m_dragActive = true;
+        break;
+    }
+    case QEvent::MouseMove:
+        if (m_dragActive) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPoint now = mouse->globalPosition().toPoint();
+            move(pos() + (now - m_dragOrigin));
+            m_dragOrigin = now;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        m_dragActive = false;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace trakora

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "common/ProgramContext.h"
+
+#include <QPoint>
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+
+namespace trakora {
+
+// A display window that remembers whether it was open and where it stood:
+// it writes "-1" under Showing/<key> when it opens and "0" when the user
+// closes it (not when the program closes it at exit), and saves its placement
+// under its section whenever it is activated, deactivated or closed while not
+// minimised. It can be dragged by any surface handed to EnableDragMove.
+class TrackedWindow : public QWidget {
+public:
+    TrackedWindow(ProgramContext& context, std::string section, std::string showingKey,
+                  std::int32_t ProgramSettings::*showingFlag, QWidget* parent = nullptr);
+
+    const std::string& Section() const { return m_section; }
+
+protected:
+    // Writes the open-window entry and sets the window's flag; call on load.
+    void MarkOpen();
+    // Moves the window to its stored Left and Top (kept on the screen).
+    void RestorePosition();
+    void SavePlacement();
+
+    // Pressing any mouse button on `surface` and moving drags the window.
+    void EnableDragMove(QWidget* surface);
+
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Runs before the open-window entry is updated on close (for windows
+    // that save their own data first).
+    virtual void BeforeClose() {}
+
+    ProgramContext& m_context;
+
+private:
+    std::string m_section;
+    std::string m_showingKey;
+    std::int32_t ProgramSettings::*m_showingFlag;
+    QPoint m_dragOrigin;
+    bool m_dragActive = false;
+};
+
+} // namespace trakora

@@ -1,0 +1,267 @@
+#include "common/WindowRoutines.h"
+
+#include "common/LeadingNumber.h"
+#include "common/NumberFormat.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+namespace trakora {
+
+namespace {
+
+double DpiX()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchX() : 96.0;
+}
+
+double DpiY()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96.0;
+}
+
+QRect ScreenRect()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1280, 1024);
+}
+
+std::string TwipsText(double twips)
+{
+    return ShortestFloatText(static_cast<float>(twips));
+}
+
+void SetBold(QWidget* control, bool bold)
+{
+    QFont font = control->font();
+    font.setBold(bold);
+    control->setFont(font);
+}
+
+const char* const TagProperty = "tag";
+
+QString Tag(const QWidget* control)
+{
+    return control->property(TagProperty).toString();
+}
+
+class FocusHighlighter : public QObject {
+public:
+    FocusHighlighter(QWidget* control, QWidget* partner) : QObject(control), m_partner(partner) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* control = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::FocusIn) {
+            HighlightControl(control);
+            if (m_partner)
+                HighlightControl(m_partner);
+        } else if (event->type() == QEvent::FocusOut) {
+            UnhighlightControl(control);
+            if (m_partner)
+                UnhighlightControl(m_partner);
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_partner;
+};
+
+class NumericKeyFilterObject : public QObject {
+public:
+    NumericKeyFilterObject(QWidget* edit, bool minus, bool decimal, const ProgramSettings& settings)
+        : QObject(edit), m_minus(minus), m_decimal(decimal), m_settings(settings)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Only keys that type a character are filtered; cursor and editing
+        // keys work as usual.
+        const QString text = key->text();
+        if (text.isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            return false;
+        const char16_t typed = text.at(0).unicode();
+        if (typed == 127 || (typed < 32 && typed != 8))
+            return false;
+        return NumericKeyFilter(typed, m_minus, m_decimal, m_settings) == 0;
+    }
+
+private:
+    bool m_minus;
+    bool m_decimal;
+    const ProgramSettings& m_settings;
+};
+
+} // namespace
+
+int TwipsToPixelsX(double twips)
+{
+    return static_cast<int>(std::lround(twips * DpiX() / 1440.0));
+}
+
+int TwipsToPixelsY(double twips)
+{
+    return static_cast<int>(std::lround(twips * DpiY() / 1440.0));
+}
+
+double PixelsToTwipsX(int pixels)
+{
+    return pixels * 1440.0 / DpiX();
+}
+
+double PixelsToTwipsY(int pixels)
+{
+    return pixels * 1440.0 / DpiY();
+}
+
+QRect TwipsRect(double left, double top, double width, double height)
+{
+    return QRect(TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height));
+}
+
+int ScreenWidthTwips()
+{
+    return static_cast<int>(std::lround(PixelsToTwipsX(ScreenRect().width())));
+}
+
+int ScreenHeightTwips()
+{
+    return static_cast<int>(std::lround(PixelsToTwipsY(ScreenRect().height())));
+}
+
+void SaveWindowPlacement(ISettingsStore& store, std::string_view section, const QWidget& window)
+{
+    store.Save(section, "Left", TwipsText(PixelsToTwipsX(window.x())));
+    store.Save(section, "Top", TwipsText(PixelsToTwipsY(window.y())));
+    store.Save(section, "Width", TwipsText(PixelsToTwipsX(window.width())));
+    store.Save(section, "Height", TwipsText(PixelsToTwipsY(window.height())));
+}
+
+QPoint RestoredPosition(ISettingsStore& store, std::string_view section)
+{
+    std::int32_t left = LeadingWholeNumber(store.Get(section, "Left", "0"));
+    std::int32_t top = LeadingWholeNumber(store.Get(section, "Top", "0"));
+    if (left > ScreenWidthTwips())
+        left = 0;
+    if (top > ScreenHeightTwips())
+        top = 0;
+    return QPoint(TwipsToPixelsX(left), TwipsToPixelsY(top));
+}
+
+int StoredLengthPixelsX(ISettingsStore& store, std::string_view section, std::string_view key, int defTwips)
+{
+    return TwipsToPixelsX(LeadingWholeNumber(store.Get(section, key, std::to_string(defTwips))));
+}
+
+int StoredLengthPixelsY(ISettingsStore& store, std::string_view section, std::string_view key, int defTwips)
+{
+    return TwipsToPixelsY(LeadingWholeNumber(store.Get(section, key, std::to_string(defTwips))));
+}
+
+void GrowControl(QWidget* control)
+{
+    const int height = control->height();
+    const int n = static_cast<int>(RoundHalfEven(height * 1.2 - height));
+    control->setGeometry(control->x(), control->y() - n / 2, control->width(), height + n);
+}
+
+void ShrinkControl(QWidget* control)
+{
+    const int height = control->height();
+    const int n = static_cast<int>(RoundHalfEven(height - height / 1.2));
+    control->setGeometry(control->x(), control->y() + n / 2, control->width(), height - n);
+}
+
+void HighlightControl(QWidget* control)
+{
+    if (Tag(control) == "HI")
+        return;
+    control->setProperty(TagProperty, "HI");
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        SetBold(edit, true);
+        edit->selectAll();
+    } else if (qobject_cast<QAbstractButton*>(control)) {
+        SetBold(control, true);
+        GrowControl(control);
+    } else if (qobject_cast<QLabel*>(control)) {
+        SetBold(control, true);
+    } else if (auto* list = qobject_cast<QAbstractItemView*>(control)) {
+        QPalette palette = list->palette();
+        palette.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xFF));
+        list->setPalette(palette);
+    }
+}
+
+void UnhighlightControl(QWidget* control)
+{
+    if (Tag(control) != "HI")
+        return;
+    control->setProperty(TagProperty, "LOW");
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        SetBold(edit, false);
+        edit->deselect();
+        edit->setCursorPosition(0);
+    } else if (qobject_cast<QAbstractButton*>(control)) {
+        SetBold(control, false);
+        ShrinkControl(control);
+    } else if (qobject_cast<QLabel*>(control)) {
+        SetBold(control, false);
+    } else if (auto* list = qobject_cast<QAbstractItemView*>(control)) {
+        QPalette palette = list->palette();
+        palette.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+        list->setPalette(palette);
+    }
+}
+
+void InstallFocusHighlight(QWidget* control, QWidget* partner)
+{
+    control->installEventFilter(new FocusHighlighter(control, partner));
+}
+
+char16_t NumericKeyFilter(char16_t key, bool minusAllowed, bool decimalAllowed, const ProgramSettings& settings)
+{
+    if (key == 8 || (key >= u'0' && key <= u'9'))
+        return key;
+    if (minusAllowed && key == u'-')
+        return key;
+    if (decimalAllowed && key == static_cast<char16_t>(settings.DecimalPointChar))
+        return key;
+    QApplication::beep();
+    return 0;
+}
+
+void InstallNumericKeyFilter(QWidget* edit, bool minusAllowed, bool decimalAllowed, const ProgramSettings& settings)
+{
+    edit->installEventFilter(new NumericKeyFilterObject(edit, minusAllowed, decimalAllowed, settings));
+}
+
+void CenterForm(QWidget& window)
+{
+    if (window.isMaximized())
+        return;
+    const QRect screen = ScreenRect();
+    const QSize size = window.frameGeometry().size();
+    window.move(screen.x() + (screen.width() - size.width()) / 2, screen.y() + (screen.height() - size.height()) / 2);
+}
+
+} // namespace trakora

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "common/ProgramSettings.h"
+#include "common/SettingsStore.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <string_view>
+
+class QWidget;
+class QObject;
+
+namespace trakora {
+
+// Lengths are given in twips (1/1440 inch) and mapped to pixels by the
+// screen's logical resolution.
+int TwipsToPixelsX(double twips);
+int TwipsToPixelsY(double twips);
+double PixelsToTwipsX(int pixels);
+double PixelsToTwipsY(int pixels);
+QRect TwipsRect(double left, double top, double width, double height);
+int ScreenWidthTwips();
+int ScreenHeightTwips();
+
+// Writes Left, Top, Width and Height of the window, in twips, under section.
+void SaveWindowPlacement(ISettingsStore& store, std::string_view section, const QWidget& window);
+
+// The stored Left and Top in pixels; a Left beyond the screen width or a Top
+// beyond the screen height becomes 0, negative values are kept.
+QPoint RestoredPosition(ISettingsStore& store, std::string_view section);
+
+// Reads a stored length in twips (def when missing) and gives pixels.
+int StoredLengthPixelsX(ISettingsStore& store, std::string_view section, std::string_view key, int defTwips);
+int StoredLengthPixelsY(ISettingsStore& store, std::string_view section, std::string_view key, int defTwips);
+
+// Focus marking: the control's "tag" property is "HI" while highlighted and
+// "LOW" after release. Buttons, check boxes and option buttons grow by a
+// fifth while highlighted; text boxes select their text; labels turn bold.
+void HighlightControl(QWidget* control);
+void UnhighlightControl(QWidget* control);
+void GrowControl(QWidget* control);
+void ShrinkControl(QWidget* control);
+
+// Makes `control` highlight on focus-in and unhighlight on focus-out, together
+// with an optional partner (a caption label).
+void InstallFocusHighlight(QWidget* control, QWidget* partner = nullptr);
+
+// The typed key, or 0 (after one beep) when it may not be entered: only
+// backspace, digits, '-' when minusAllowed and the decimal separator when
+// decimalAllowed pass.
+char16_t NumericKeyFilter(char16_t key, bool minusAllowed, bool decimalAllowed, const ProgramSettings& settings);
+
+// Filters every key typed into `edit` (a QLineEdit) through NumericKeyFilter.
+void InstallNumericKeyFilter(QWidget* edit, bool minusAllowed, bool decimalAllowed, const ProgramSettings& settings);
+
+// Centres the window on the screen unless it is maximised.
+void CenterForm(QWidget& window);
+
+// UTF-8 text of the core to the toolkit's text.
+inline QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+} // namespace trakora

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "common/FileResult.h"
+#include "nmea/LogSink.h"
+
+#include <string>
+
+namespace trakora {
+
+// The log being recorded: opened for appending (created when missing), one
+// line and CR LF per write. Each line goes to the operating system at once,
+// so a crash of the program loses nothing already recorded.
+class LogFile : public ILogSink {
+public:
+    LogFile() = default;
+    LogFile(const LogFile&) = delete;
+    LogFile& operator=(const LogFile&) = delete;
+    ~LogFile() override;
+
+    FileResult OpenAppend(const std::string& path);
+    void Close();
+    const std::string& Path() const { return m_path; }
+
+    bool IsOpen() const override { return m_fd >= 0; }
+    bool WriteLine(std::string_view line) override;
+    std::string LastError() const override { return m_lastError; }
+
+private:
+    int m_fd = -1;
+    std::string m_path;
+    std::string m_lastError;
+};
+
+// A log read back line by line. A line ends at LF, CR or CR LF, which is not
+// part of it; an unterminated last line is a line too.
+class LineFileReader {
+public:
+    LineFileReader() = default;
+    LineFileReader(const LineFileReader&) = delete;
+    LineFileReader& operator=(const LineFileReader&) = delete;
+    ~LineFileReader();
+
+    FileResult Open(const std::string& path);
+    void Close();
+    bool IsOpen() const;
+    bool AtEnd();
+    // False at end of file.
+    bool ReadLine(std::string& line);
+
+    // Offset of the next unread byte; lets a stopped replay resume there.
+    long long Position() const;
+    bool Seek(long long position);
+
+private:
+    struct Impl;
+    Impl* m_impl = nullptr;
+};
+
+} // namespace trakora

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "common/ProgramSettings.h"
+#include "nmea/GpsState.h"
+#include "nmea/LogSink.h"
+#include "nmea/NMEAParse.h"
+
+#include <array>
+#include <string_view>
+
+namespace trakora {
+
+enum class RecordGroup { Position = 1, Waypoint = 2, Satellites = 3 };
+
+struct SentenceType {
+    std::string_view Identifier;
+    RecordGroup Group;
+    void (*Decoder)(GpsState&);
+};
+
+// The twelve decoded sentence types, tested in this order.
+extern const std::array<SentenceType, 12> SentenceTable;
+
+// What became of one dispatched line.
+struct DispatchResult {
+    enum Kind { NoChecksum, BadChecksum, UnknownType, Decoded } Outcome = NoChecksum;
+    int TableRow = -1;     // index into SentenceTable when Decoded
+    bool Recorded = false; // the line was appended to the log
+};
+
+// Takes the line in parse.FullString, hands it to the raw-line sink while
+// that window is shown, tests and splits it into gps.SentenceField, records
+// it when its group is switched on and calls its decoder.
+class SentenceDispatcher {
+public:
+    SentenceDispatcher(NMEAParse& parse, GpsState& gps, ProgramSettings& settings, ILogSink& log,
+                       IMessageSink& messages);
+
+    void SetRawLineSink(IRawLineSink* sink) { m_raw = sink; }
+
+    DispatchResult Dispatch();
+
+private:
+    bool CheckAndSplit(const std::string& line);
+    void Record(std::string_view line, DispatchResult& result);
+
+    NMEAParse& m_parse;
+    GpsState& m_gps;
+    ProgramSettings& m_settings;
+    ILogSink& m_log;
+    IMessageSink& m_messages;
+    IRawLineSink* m_raw = nullptr;
+    std::string m_line;
+    std::int32_t m_previousFieldCount = 0;
+};
+
+} // namespace trakora
