@@ -1,7 +1,7 @@
 #include "common/LeadingNumber.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 namespace trakora {
@@ -42,8 +42,14 @@ double LeadingNumber(std::string_view text)
     }
     if (digits == 0)
         return 0.0;
-    kept.resize(i);
-    return std::strtod(kept.c_str(), nullptr);
+    // from_chars, unlike strtod, ignores the C locale: the store always holds
+    // a full stop, whatever the user's decimal separator.
+    const char* first = kept.data();
+    if (*first == '+')
+        ++first;
+    double value = 0.0;
+    std::from_chars(first, kept.data() + i, value, std::chars_format::fixed);
+    return value;
 }
 
 double RoundHalfEven(double value)

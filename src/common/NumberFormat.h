@@ -12,7 +12,8 @@ namespace trakora {
 //  - '0' after the point is a decimal always shown, '#' one dropped when it
 //    is a trailing zero; the point itself is always kept ("30." for "##.#####");
 //  - the value is rounded half away from zero at the last decimal shown;
-//  - a negative result is preceded by "-".
+//  - a negative result is preceded by "-", unless it rounds to zero;
+//  - a value that is not a number gives "NaN", infinities "Inf" or "-Inf".
 // decimalPoint replaces the '.' in the result (the user's separator).
 std::string FormatNumber(double value, std::string_view pattern, char decimalPoint = '.');
 

@@ -11,6 +11,9 @@ namespace trakora {
 // settings.SmallUnit; 0 for any other code.
 float ConvertSmallUnit(float value, std::string_view from, const ProgramSettings& settings);
 
+// The same conversion into an explicit target unit.
+float ConvertSmallUnitTo(float value, std::string_view from, std::string_view to);
+
 // Speed or distance in unit `from` ("NA", "ST" or "KI", upper case only)
 // converted to settings.LargeUnit; 0 for any other code.
 float ConvertLargeUnit(float value, std::string_view from, const ProgramSettings& settings);
