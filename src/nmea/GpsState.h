@@ -115,6 +115,8 @@ struct GpsState {
         static const std::string empty;
         return (k >= 0 && k < SentenceFieldCount) ? SentenceField[k] : empty;
     }
+
+    bool operator==(const GpsState&) const = default;
 };
 
 } // namespace trakora

@@ -29,6 +29,7 @@ private:
     int m_fd = -1;
     std::string m_path;
     std::string m_lastError;
+    std::string m_buffer; // the line with its CR LF, reused between writes
 };
 
 // A log read back line by line. A line ends at LF, CR or CR LF, which is not

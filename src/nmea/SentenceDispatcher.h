@@ -41,7 +41,9 @@ public:
     DispatchResult Dispatch();
 
 private:
-    bool CheckAndSplit(const std::string& line);
+    enum class CheckOutcome { NoChecksum, Mismatch, Passed };
+
+    CheckOutcome CheckAndSplit(const std::string& line);
     void Record(std::string_view line, DispatchResult& result);
 
     NMEAParse& m_parse;

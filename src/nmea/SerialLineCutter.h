@@ -8,10 +8,10 @@ namespace trakora {
 // Cuts the byte stream of a serial port into lines the way the input pump
 // does: a line ends at LF and the character before the LF is dropped as its
 // CR; a line found before position 5 is " ", and any line that does not start
-// with "$" becomes five blanks. Text after the last LF waits in Buffer().
+// with "$" becomes five blanks. Text after the last LF waits in Pending().
 class SerialLineCutter {
 public:
-    void Append(std::string_view bytes) { m_buffer.append(bytes); }
+    void Append(std::string_view bytes);
 
     // Takes the next complete line into `line`; false when none is waiting.
     bool NextLine(std::string& line);
@@ -22,6 +22,8 @@ public:
     void Clear();
 
 private:
+    void DropConsumed();
+
     std::string m_buffer;
     std::size_t m_start = 0; // consumed prefix, dropped lazily
 };

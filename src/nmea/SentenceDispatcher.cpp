@@ -1,0 +1,180 @@
+#include "nmea/SentenceDispatcher.h"
+
+#include "nmea/Decoders.h"
+
+#include <algorithm>
+
+namespace trakora {
+
+const std::array<SentenceType, 12> SentenceTable = {{
+    {"$GPRMC", RecordGroup::Waypoint, &DecodeRMC},
+    {"$GPRMB", RecordGroup::Waypoint, &DecodeRMB},
+    {"$GPGLL", RecordGroup::Position, &DecodeGLL},
+    {"$PGRMZ", RecordGroup::Position, &DecodePGRMZ},
+    {"$PGRMM", RecordGroup::Position, &DecodePGRMM},
+    {"$GPBOD", RecordGroup::Waypoint, &DecodeBOD},
+    {"$GPRTE", RecordGroup::Waypoint, &DecodeRTE},
+    {"$GPWPL", RecordGroup::Waypoint, &DecodeWPL},
+    {"$GPGGA", RecordGroup::Position, &DecodeGGA},
+    {"$GPGSA", RecordGroup::Satellites, &DecodeGSA},
+    {"$GPGSV", RecordGroup::Satellites, &DecodeGSV},
+    {"$PGRME", RecordGroup::Position, &DecodePGRME},
+}};
+
+namespace {
+
+constexpr std::string_view SkipIt = "SkipIt";
+
+// Exclusive-or of every character between the first one and the first "*".
+unsigned ComputeChecksum(std::string_view line, std::size_t star)
+{
+    unsigned sum = 0;
+    for (std::size_t i = 1; i < star; ++i)
+        sum ^= static_cast<unsigned char>(line[i]);
+    return sum;
+}
+
+// The received checksum is compared with exactly two upper-case digits.
+bool ReceivedMatches(std::string_view received, unsigned sum)
+{
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    char expected[2] = {Hex[(sum >> 4) & 0xF], Hex[sum & 0xF]};
+    char got[2] = {' ', ' '};
+    for (std::size_t i = 0; i < received.size() && i < 2; ++i)
+        got[i] = received[i];
+    return got[0] == expected[0] && got[1] == expected[1];
+}
+
+// Every identifier in the table has six characters; packing them into one
+// number makes the lookup a few integer compares.
+constexpr std::size_t IdentifierLength = 6;
+
+constexpr std::uint64_t PackIdentifier(std::string_view id)
+{
+    std::uint64_t key = 0;
+    for (std::size_t i = 0; i < IdentifierLength; ++i)
+        key = (key << 8) | static_cast<unsigned char>(id[i]);
+    return key;
+}
+
+const std::array<std::uint64_t, 12> RowKeys = [] {
+    std::array<std::uint64_t, 12> keys{};
+    for (std::size_t row = 0; row < SentenceTable.size(); ++row)
+        keys[row] = PackIdentifier(SentenceTable[row].Identifier);
+    return keys;
+}();
+
+// The row of the table in its order; -1 for any other identifier.
+int FindRow(std::string_view identifier)
+{
+    if (identifier.size() != IdentifierLength)
+        return -1;
+    const std::uint64_t key = PackIdentifier(identifier);
+    for (std::size_t row = 0; row < RowKeys.size(); ++row)
+        if (RowKeys[row] == key)
+            return static_cast<int>(row);
+    return -1;
+}
+
+std::int32_t GroupSwitch(const ProgramSettings& settings, RecordGroup group)
+{
+    switch (group) {
+    case RecordGroup::Position:
+        return settings.SavePositionInfo;
+    case RecordGroup::Waypoint:
+        return settings.SaveWaypointInfo;
+    case RecordGroup::Satellites:
+        return settings.SavePRNInfo;
+    }
+    return 0;
+}
+
+} // namespace
+
+SentenceDispatcher::SentenceDispatcher(NMEAParse& parse, GpsState& gps, ProgramSettings& settings,
+                                       ILogSink& log, IMessageSink& messages)
+    : m_parse(parse), m_gps(gps), m_settings(settings), m_log(log), m_messages(messages),
+      m_previousFieldCount(std::clamp(gps.SentenceFieldCount, 0, MaxSentenceFields))
+{
+}
+
+DispatchResult SentenceDispatcher::Dispatch()
+{
+    DispatchResult result;
+    m_line.assign(m_parse.FullString);
+
+    if (m_settings.ShowingNMEARaw != 0 && m_raw != nullptr)
+        m_raw->AddRawLine(m_line);
+
+    const CheckOutcome check = CheckAndSplit(m_line);
+    if (check == CheckOutcome::NoChecksum) {
+        result.Outcome = DispatchResult::NoChecksum;
+        return result;
+    }
+    if (check == CheckOutcome::Mismatch) {
+        result.Outcome = DispatchResult::BadChecksum;
+        return result;
+    }
+
+    const int row = FindRow(m_gps.SentenceField[0]);
+    if (row < 0) {
+        result.Outcome = DispatchResult::UnknownType;
+        return result;
+    }
+    const SentenceType& type = SentenceTable[static_cast<std::size_t>(row)];
+    result.Outcome = DispatchResult::Decoded;
+    result.TableRow = row;
+    // Recorded before decoding, so the line is kept whatever the decoder makes of it.
+    if ((m_settings.WriteData & GroupSwitch(m_settings, type.Group)) != 0)
+        Record(m_line, result);
+    type.Decoder(m_gps);
+    return result;
+}
+
+SentenceDispatcher::CheckOutcome SentenceDispatcher::CheckAndSplit(const std::string& line)
+{
+    const std::size_t star = line.find('*');
+    if (star == std::string::npos)
+        return CheckOutcome::NoChecksum;
+    const unsigned sum = ComputeChecksum(line, star);
+
+    // Splitting at "," straight into the sentence table gives what a Parse
+    // and a copy would: the Parse at "*" below replaces everything a Parse
+    // at "," would have left in the parser.
+    const std::int32_t count =
+        SplitFields(line, ',', m_gps.SentenceField.data(), MaxSentenceFields);
+    for (std::int32_t k = count; k < m_previousFieldCount; ++k)
+        m_gps.SentenceField[k].clear();
+    m_previousFieldCount = count;
+    m_gps.SentenceFieldCount = count;
+
+    // The last field loses its "*hh" suffix; FullString keeps that field.
+    m_parse.FullString.assign(m_gps.SentenceField[count - 1]);
+    m_parse.ParseChar = '*';
+    m_parse.Parse();
+    m_gps.SentenceField[count - 1].assign(m_parse.ParsedField(1));
+
+    // A lone "*" has no character to sum: its empty received checksum fails below.
+    if (!ReceivedMatches(m_parse.ParsedField(2), sum)) {
+        m_gps.SentenceField[0].assign(SkipIt);
+        return CheckOutcome::Mismatch;
+    }
+    return CheckOutcome::Passed;
+}
+
+void SentenceDispatcher::Record(std::string_view line, DispatchResult& result)
+{
+    if (m_log.WriteLine(line)) {
+        result.Recorded = true;
+        return;
+    }
+    // Input goes on; recording stays off until the user turns it on again.
+    m_settings.WriteData = 0;
+    const std::string name = m_settings.OutputFileName.empty() ? std::string("(no name)")
+                                                               : m_settings.OutputFileName;
+    m_messages.ShowMessage("Error writing to output file: " + name + m_settings.DoubleLineBreak +
+                           m_log.LastError() + m_settings.DoubleLineBreak +
+                           "Recording has been turned off.");
+}
+
+} // namespace trakora

@@ -1,0 +1,50 @@
+#include "nmea/SerialLineCutter.h"
+
+namespace trakora {
+
+void SerialLineCutter::Append(std::string_view bytes)
+{
+    DropConsumed();
+    m_buffer.append(bytes);
+}
+
+// Drops what has been consumed once it outweighs what waits, so a long burst
+// costs linear time overall instead of one erase per line.
+void SerialLineCutter::DropConsumed()
+{
+    if (m_start > 0 && m_start >= m_buffer.size() - m_start) {
+        m_buffer.erase(0, m_start);
+        m_start = 0;
+    }
+}
+
+bool SerialLineCutter::NextLine(std::string& line)
+{
+    const std::size_t lineFeed = m_buffer.find('\n', m_start);
+    if (lineFeed == std::string::npos) {
+        DropConsumed();
+        return false;
+    }
+    const std::size_t p = lineFeed - m_start + 1; // position of the LF, counted from 1
+    if (p < 5)
+        line.assign(" ");
+    else
+        line.assign(m_buffer, m_start, p - 2); // the character before the LF is taken as its CR
+    if (line.empty() || line.front() != '$')
+        line.assign("     ");
+    m_start += p;
+    return true;
+}
+
+std::string_view SerialLineCutter::Pending() const
+{
+    return std::string_view(m_buffer).substr(m_start);
+}
+
+void SerialLineCutter::Clear()
+{
+    m_buffer.clear();
+    m_start = 0;
+}
+
+} // namespace trakora
