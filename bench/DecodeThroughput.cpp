@@ -1,0 +1,107 @@
+// Throughput of check, split and decode over a generated 24-hour log, and the
+// heap allocations a warmed-up dispatcher makes per line.
+#include "AllocationCounter.h"
+#include "common/LoadProgramSettings.h"
+#include "nmea/LogFile.h"
+#include "nmea/SentenceDispatcher.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace trakora {
+namespace {
+
+// The log is made on first use, so nothing large is kept in the source tree.
+const std::vector<std::string>& DayLines()
+{
+    static const std::vector<std::string> lines = [] {
+        const std::string path = TRAKORA_BENCH_LOG;
+        if (!std::filesystem::exists(path)) {
+            const std::string command = "python3 '" TRAKORA_GEN_NMEA "' --seconds 86400 --seed 1 > '" + path + "'";
+            if (std::system(command.c_str()) != 0) {
+                std::fprintf(stderr, "cannot generate %s\n", path.c_str());
+                std::exit(1);
+            }
+        }
+        LineFileReader reader;
+        if (!reader.Open(path).Ok) {
+            std::fprintf(stderr, "cannot read %s\n", path.c_str());
+            std::exit(1);
+        }
+        std::vector<std::string> result;
+        std::string line;
+        while (reader.ReadLine(line))
+            result.push_back(line);
+        return result;
+    }();
+    return lines;
+}
+
+class NoMessages : public IMessageSink {
+public:
+    void ShowMessage(std::string_view) override {}
+};
+
+// The program's records as they are at start, with recording off.
+struct Decoding {
+    MemorySettingsStore store;
+    ProgramSettings settings;
+    std::unique_ptr<GpsState> gps = std::make_unique<GpsState>();
+    NMEAParse parse;
+    LogFile log;
+    NoMessages messages;
+    SentenceDispatcher dispatcher{parse, *gps, settings, log, messages};
+
+    Decoding() { LoadProgramSettings(settings, *gps, store); }
+
+    void Dispatch(const std::string& line)
+    {
+        parse.FullString.assign(line);
+        benchmark::DoNotOptimize(dispatcher.Dispatch());
+    }
+};
+
+void BM_DecodeDay(benchmark::State& state)
+{
+    const std::vector<std::string>& lines = DayLines();
+    Decoding decoding;
+    for (auto _ : state) {
+        for (const std::string& line : lines)
+            decoding.Dispatch(line);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines.size()));
+    state.counters["lines"] = static_cast<double>(lines.size());
+}
+BENCHMARK(BM_DecodeDay)->Unit(benchmark::kMillisecond);
+
+void BM_AllocationsPerLine(benchmark::State& state)
+{
+    constexpr std::size_t WarmUp = 1000;
+    constexpr std::size_t Counted = 100000;
+    const std::vector<std::string>& lines = DayLines();
+    std::size_t allocations = 0;
+    for (auto _ : state) {
+        Decoding decoding;
+        for (std::size_t i = 0; i < WarmUp; ++i)
+            decoding.Dispatch(lines[i % lines.size()]);
+        const std::size_t before = AllocationCount();
+        for (std::size_t i = WarmUp; i < WarmUp + Counted; ++i)
+            decoding.Dispatch(lines[i % lines.size()]);
+        allocations = AllocationCount() - before;
+    }
+    state.counters["allocations"] = static_cast<double>(allocations);
+    state.counters["allocations_per_line"] = static_cast<double>(allocations) / Counted;
+}
+BENCHMARK(BM_AllocationsPerLine)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace trakora
+
+BENCHMARK_MAIN();

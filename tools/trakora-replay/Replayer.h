@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ReplayOptions.h"
+#include "ReplayStats.h"
+
+#include "common/ProgramSettings.h"
+#include "common/SettingsStore.h"
+#include "nmea/GpsState.h"
+#include "nmea/LogFile.h"
+#include "nmea/NMEAParse.h"
+#include "nmea/SentenceDispatcher.h"
+#include "nmea/SerialLineCutter.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace trakora {
+
+// Exit statuses of the tool.
+enum ReplayExit { ExitDone = 0, ExitWriteFailed = 1, ExitBadInputOrOption = 2 };
+
+// Runs the input through the program's dispatcher and decoders, set up as the
+// program is at start, and writes the JSON results to `out`.
+class Replayer : private IMessageSink {
+public:
+    Replayer(const ReplayOptions& options, std::FILE* out, std::FILE* err);
+    int Run();
+
+private:
+    bool CheckInputsReadable();
+    bool ReplayLines(const std::string& input);
+    bool ReplaySerial(const std::string& input, SerialLineCutter& cutter);
+    void DispatchLine(const std::string& line);
+    void WriteJsonLine(const Json& value);
+    void ShowMessage(std::string_view text) override;
+    bool Fail(const std::string& input, const std::string& reason);
+
+    const ReplayOptions& m_options;
+    std::FILE* m_out;
+    std::FILE* m_err;
+
+    MemorySettingsStore m_store;
+    ProgramSettings m_settings;
+    std::unique_ptr<GpsState> m_gps; // large: kept off the stack
+    NMEAParse m_parse;
+    LogFile m_log;
+    std::unique_ptr<SentenceDispatcher> m_dispatcher;
+    ReplayStats m_stats;
+    bool m_recordingFailed = false;
+};
+
+} // namespace trakora
