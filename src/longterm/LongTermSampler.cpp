@@ -1,0 +1,373 @@
+#include "longterm/LongTermSampler.h"
+
+#include "common/Formatting.h"
+#include "common/LeadingNumber.h"
+#include "common/NumberFormat.h"
+#include "common/Units.h"
+
+#include <cmath>
+#include <charconv>
+
+namespace trakora {
+
+namespace {
+
+constexpr std::string_view IntervalTypes[] = {"Secs", "Mins", "Hours"};
+
+std::string RowKey(int row)
+{
+    return std::to_string(row);
+}
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+// Up to 15 significant digits with a full stop whatever the user's locale,
+// enough to bring a sum of degrees back intact.
+std::string SumText(double value)
+{
+    char buffer[40];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
+}
+
+} // namespace
+
+LongTermSampler::LongTermSampler(GpsState& gps, ProgramSettings& settings, ISettingsStore& store, IClock& clock,
+                                 ILongTermView& view, ILongTermHooks& hooks)
+    : m_gps(gps), m_settings(settings), m_store(store), m_clock(clock), m_view(view), m_hooks(hooks)
+{
+}
+
+void LongTermSampler::Load()
+{
+    m_passesSinceSave = 0;
+    m_samplingStarted = false;
+    m_awaitingFirstPosition = false;
+    m_passInProgress = false;
+
+    SetThreshold(m_store.Get("LTTime", "DOPMax", "2.0"));
+    m_view.ShowThreshold(m_threshold);
+
+    m_altSum = LeadingWholeNumber(m_store.Get("Altitude", "TotAlt", "0"));
+    m_altSampleCount = LeadingWholeNumber(m_store.Get("Altitude", "AltSamps", "0"));
+
+    for (int r = 0; r < LongTermRows; ++r) {
+        SampleRow& row = m_rows[r];
+        const std::string key = RowKey(r);
+        row = SampleRow{};
+        row.LatSum = LeadingNumber(m_store.Get("Lats", key, "0"));
+        row.LonSum = LeadingNumber(m_store.Get("Lons", key, "0"));
+        row.RowSampleCount = LeadingWholeNumber(m_store.Get("Samps", key, "0"));
+        m_view.ShowSamples(r, std::to_string(row.RowSampleCount));
+
+        row.Enabled = LeadingNumber(m_store.Get("LTEnab", key, "0")) != 0;
+        if (row.Enabled) {
+            if (row.RowSampleCount < 1)
+                m_view.ShowAverages(r, "", "");
+            else
+                ShowRowAverages(r);
+        }
+
+        const std::int32_t interval = LeadingWholeNumber(m_store.Get("LTTime", key, "0"));
+        if (interval >= 1 && interval <= 60)
+            row.IntervalText = std::to_string(interval);
+        const std::string type = m_store.Get("LTInt", key, "");
+        for (std::string_view known : IntervalTypes)
+            if (type == known)
+                row.TypeText = type;
+        RecomputeInterval(r);
+        m_view.ShowRowChoices(r, row.Enabled, row.IntervalText, row.TypeText);
+    }
+
+    if (m_altSampleCount < 1)
+        m_view.ShowAltitude("0", std::to_string(m_altSampleCount));
+    else
+        ShowAltitudeAverage();
+}
+
+void LongTermSampler::TimerPop()
+{
+    if (m_awaitingFirstPosition) {
+        // Start completes at the first pass that finds a position, so the
+        // window never blocks the input while it waits.
+        if (m_gps.NewPosition) {
+            const std::string now = GeneralDateTimeText(m_clock.Now());
+            m_view.ShowStartTime(now);
+            m_view.ShowNow(now);
+            m_awaitingFirstPosition = false;
+            m_samplingStarted = true;
+        }
+        return;
+    }
+    if (!m_samplingStarted)
+        return;
+
+    m_passInProgress = true;
+    const LocalTime now = m_clock.Now();
+    m_view.ShowNow(GeneralDateTimeText(now));
+    m_view.ShowTopDOP(ShortestFloatText(m_gps.HDOP));
+
+    if (m_gps.NewPosition) {
+        const double quality = LeadingNumber(m_gps.FixQuality.View());
+        if (quality < 1 || quality > 2)
+            return Hold("Quality Hold");
+        const double threshold = LeadingNumber(m_threshold);
+        if (m_gps.HDOP == 0 || m_gps.HDOP > threshold)
+            return Hold("D.O.P. Hold");
+        if (LeadingNumber(m_gps.FixMode.View()) != 3)
+            return Hold("xD Hold");
+        m_view.ShowStatus("Running", StatusColour::LightGrey);
+
+        for (int r = 0; r < LongTermRows; ++r) {
+            SampleRow& row = m_rows[r];
+            // A row needs a chosen interval and a start time before it samples.
+            if (!row.Enabled || !row.HasLastSample || Trim(row.IntervalText).empty())
+                continue;
+            if (now - row.RowLastSample > row.RowIntervalSecs) {
+                ++row.RowSampleCount;
+                UpdateTots(r);
+            }
+        }
+        m_gps.NewPosition = false;
+    }
+
+    if (m_gps.NewAltitude)
+        SampleAltitude();
+
+    if (++m_passesSinceSave > 100) {
+        m_passesSinceSave = 0;
+        SaveAllData();
+    }
+    m_passInProgress = false;
+}
+
+void LongTermSampler::Hold(std::string_view status)
+{
+    m_view.ShowStatus(status, StatusColour::LightRed);
+    m_passInProgress = false;
+}
+
+void LongTermSampler::SampleAltitude()
+{
+    // The sum is kept in feet whatever unit is shown, so a change of the
+    // display unit during a run does not mix units in one sum.
+    const float feet = ConvertSmallUnitTo(m_gps.Altitude, m_gps.AltUnit.View(), "FE");
+    m_altSum = static_cast<std::int32_t>(RoundHalfEven(static_cast<double>(m_altSum) + feet));
+    ++m_altSampleCount;
+    ShowAltitudeAverage();
+    m_gps.NewAltitude = false;
+}
+
+void LongTermSampler::ShowAltitudeAverage()
+{
+    const float mean = static_cast<float>(m_altSum) / static_cast<float>(m_altSampleCount);
+    const float shown = ConvertSmallUnitTo(mean, "FE", m_settings.SmallUnit);
+    m_view.ShowAltitude(FormatNumber(shown, "#####.0", static_cast<char>(m_settings.DecimalPointChar)) +
+                            UnitSuffix(m_settings.SmallUnit),
+                        std::to_string(m_altSampleCount));
+}
+
+void LongTermSampler::UpdateTots(int r)
+{
+    SampleRow& row = m_rows[r];
+    if (row.RowSampleCount == 0)
+        return;
+    row.RowLastSample = m_clock.Now();
+    row.HasLastSample = true;
+    row.LatSum += m_gps.Latitude;
+    row.LonSum += m_gps.Longitude;
+    m_view.ShowSamples(r, std::to_string(row.RowSampleCount));
+    ShowNextUpdateTip(r);
+    ShowRowAverages(r);
+}
+
+void LongTermSampler::ShowNextUpdateTip(int r)
+{
+    const SampleRow& row = m_rows[r];
+    const std::string_view interval = Trim(row.IntervalText);
+    const std::string_view type = Trim(row.TypeText);
+    if (interval.empty() || type.empty())
+        return;
+    const auto n = static_cast<LocalTime>(LeadingNumber(interval));
+    LocalTime unit = 0;
+    switch (type.front()) {
+    case 'S': case 's': unit = 1; break;
+    case 'M': case 'm': unit = 60; break;
+    case 'H': case 'h': unit = 3600; break;
+    default: return;
+    }
+    m_view.ShowSamplesTip(r, "Next update at " + GeneralDateTimeText(m_clock.Now() + n * unit));
+}
+
+std::string LongTermSampler::AverageText(double average, char hemisphere) const
+{
+    const char point = static_cast<char>(m_settings.DecimalPointChar);
+    switch (m_settings.DegreeFormat) {
+    case 1:
+        return FormatDMS(average, point);
+    case 2:
+        return FormatNumber(average, "##0.00000", point) + DegreeSign;
+    case 3: {
+        const double whole = std::floor(average);
+        return std::to_string(static_cast<long long>(whole)) + DegreeSign + " " +
+               FormatNumber((average - whole) * 60.0, "#0.00000", point) + "' " + std::string(1, hemisphere);
+    }
+    default:
+        return {};
+    }
+}
+
+void LongTermSampler::ShowRowAverages(int r)
+{
+    const SampleRow& row = m_rows[r];
+    if (row.RowSampleCount < 1 || m_settings.DegreeFormat < 1 || m_settings.DegreeFormat > 3)
+        return;
+    const double lat = row.LatSum / row.RowSampleCount;
+    const double lon = row.LonSum / row.RowSampleCount;
+    m_view.ShowAverages(r, AverageText(lat, m_gps.LatDir[0]), AverageText(lon, m_gps.LonDir[0]));
+}
+
+void LongTermSampler::RecomputeInterval(int r)
+{
+    SampleRow& row = m_rows[r];
+    const double n = LeadingNumber(row.IntervalText);
+    if (row.TypeText == "Secs")
+        row.RowIntervalSecs = static_cast<std::int32_t>(RoundHalfEven(n));
+    else if (row.TypeText == "Mins")
+        row.RowIntervalSecs = static_cast<std::int32_t>(RoundHalfEven(n * 60));
+    else if (row.TypeText == "Hours")
+        row.RowIntervalSecs = static_cast<std::int32_t>(RoundHalfEven(n * 3600));
+    else
+        row.RowIntervalSecs = NoIntervalSecs;
+}
+
+void LongTermSampler::SaveAllData()
+{
+    m_store.Save("Altitude", "TotAlt", std::to_string(m_altSum));
+    m_store.Save("Altitude", "AltSamps", std::to_string(m_altSampleCount));
+    for (int r = 0; r < LongTermRows; ++r) {
+        SampleRow& row = m_rows[r];
+        const std::string key = RowKey(r);
+        m_store.Save("Lats", key, SumText(row.LatSum));
+        m_store.Save("Lons", key, SumText(row.LonSum));
+        m_store.Save("Samps", key, std::to_string(row.RowSampleCount));
+        const std::string_view interval = Trim(row.IntervalText);
+        if (!interval.empty()) {
+            m_store.Save("LTInt", key, Trim(row.TypeText));
+            // The tick box is recorded as it stands, so a row the user
+            // switched off stays off after the window is reopened.
+            m_store.Save("LTEnab", key, row.Enabled ? "1" : "0");
+            m_store.Save("LTTime", key, interval);
+        } else {
+            m_store.Save("LTInt", key, "-");
+            m_store.Save("LTEnab", key, "0");
+            m_store.Save("LTTime", key, "0");
+            if (row.Enabled) {
+                row.Enabled = false;
+                m_view.UntickRow(r);
+            }
+        }
+    }
+}
+
+void LongTermSampler::Start()
+{
+    m_view.DisableStart();
+    m_view.ShowStatus("Starting", StatusColour::Unchanged);
+    m_hooks.Yield();
+
+    const LocalTime now = m_clock.Now();
+    for (int r = 0; r < LongTermRows; ++r) {
+        SampleRow& row = m_rows[r];
+        const std::string key = RowKey(r);
+        if (Trim(row.IntervalText).empty()) {
+            m_store.Save("LTTime", key, "0");
+            SetEnabled(r, false);
+            m_view.UntickRow(r);
+        } else {
+            m_store.Save("LTTime", key, row.IntervalText);
+        }
+        if (Trim(row.TypeText).empty()) {
+            m_store.Save("LTInt", key, "-");
+            SetEnabled(r, false);
+            m_view.UntickRow(r);
+        } else {
+            m_store.Save("LTInt", key, row.TypeText);
+        }
+        m_store.Save("LTEnab", key, row.Enabled ? "1" : "0");
+        row.RowLastSample = now;
+        row.HasLastSample = true;
+        ShowNextUpdateTip(r);
+    }
+    m_awaitingFirstPosition = true;
+    TimerPop(); // a position may already be waiting
+}
+
+void LongTermSampler::ClearStats()
+{
+    while (m_passInProgress)
+        m_hooks.Yield();
+    const bool wasSampling = m_samplingStarted;
+    m_samplingStarted = false;
+    if (m_hooks.AskYesNo("Clear Verification", "Are you sure you want to clear all data from all accumulators ?")) {
+        for (int r = 0; r < LongTermRows; ++r) {
+            SampleRow& row = m_rows[r];
+            row.LatSum = 0;
+            row.LonSum = 0;
+            row.RowSampleCount = 0;
+            m_view.ShowSamples(r, "");
+            m_view.ShowAverages(r, "", "");
+        }
+        m_altSum = 0;
+        m_altSampleCount = 0;
+        m_view.ShowAltitude("", "");
+        for (int r = 0; r < LongTermRows; ++r) {
+            const std::string key = RowKey(r);
+            m_store.Save("Lats", key, "0");
+            m_store.Save("Lons", key, "0");
+            m_store.Save("Samps", key, "0");
+        }
+        m_store.Save("Altitude", "TotAlt", "0");
+        m_store.Save("Altitude", "AltSamps", "0");
+    }
+    // Sampling goes on only if it was running when the question was asked.
+    m_samplingStarted = wasSampling;
+}
+
+void LongTermSampler::Close()
+{
+    m_samplingStarted = false;
+    m_awaitingFirstPosition = false;
+}
+
+void LongTermSampler::SetEnabled(int row, bool enabled)
+{
+    m_rows[row].Enabled = enabled;
+}
+
+void LongTermSampler::SetInterval(int row, std::string_view intervalText)
+{
+    m_rows[row].IntervalText = std::string(intervalText);
+    RecomputeInterval(row);
+}
+
+void LongTermSampler::SetType(int row, std::string_view typeText)
+{
+    m_rows[row].TypeText = std::string(typeText);
+    RecomputeInterval(row);
+}
+
+void LongTermSampler::SetThreshold(std::string_view text)
+{
+    m_threshold = std::string(text);
+    m_store.Save("LTTime", "DOPMax", m_threshold);
+}
+
+} // namespace trakora

@@ -1,0 +1,174 @@
+#include "common/LoadProgramSettings.h"
+#include "common/WindowRoutines.h"
+#include "longterm/frmLongTerm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace trakora;
+
+namespace {
+
+class FixedClock : public IClock {
+public:
+    LocalTime Now() override { return time; }
+    LocalTime time = ToLocalTime({2026, 12, 6, 8, 30, 0});
+};
+
+struct AnswerYes : ILongTermHooks {
+    void Yield() override { QCoreApplication::processEvents(); }
+    bool AskYesNo(std::string_view, std::string_view) override { return true; }
+};
+
+class LongTermWindowTest : public ::testing::Test {
+protected:
+    LongTermWindowTest() { LoadProgramSettings(settings, gps, store); }
+
+    frmLongTerm* Open()
+    {
+        auto* window = new frmLongTerm(context, clock, &hooks);
+        window->show();
+        return window;
+    }
+
+    template <typename T>
+    static T* Child(QWidget* window, const char* name)
+    {
+        T* child = window->findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+
+    GpsState gps;
+    ProgramSettings settings;
+    MemorySettingsStore store;
+    ProgramContext context{gps, settings, store};
+    FixedClock clock;
+    AnswerYes hooks;
+};
+
+TEST_F(LongTermWindowTest, OpensStoppedWithDesignTextsAndEmptyStore)
+{
+    QPointer<frmLongTerm> window = Open();
+    EXPECT_EQ(window->windowTitle(), "Where Am I ?");
+    EXPECT_EQ(window->size(), QSize(TwipsToPixelsX(7185), TwipsToPixelsY(5985)));
+    EXPECT_EQ(Child<QLabel>(window, "lblStatus")->text(), "Stopped");
+    EXPECT_EQ(Child<QLabel>(window, "lblNow")->text(), "Not yet started");
+    EXPECT_EQ(Child<QLabel>(window, "lblTopDOP")->text(), "Unknown");
+    EXPECT_EQ(Child<QLineEdit>(window, "txtTopDOP")->text(), "2.0");
+    EXPECT_EQ(Child<QLabel>(window, "lblAlt")->text(), "0");
+    EXPECT_EQ(Child<QLabel>(window, "lblSamples_9")->text(), "0");
+    EXPECT_EQ(Child<QLabel>(window, "lblSamples_9")->toolTip(), "Sampling not started.");
+    EXPECT_EQ(Child<QCheckBox>(window, "chkEnabled_9")->text(), "Samp 10");
+    EXPECT_EQ(Child<QComboBox>(window, "cboInterval_0")->count(), 60);
+    EXPECT_EQ(Child<QComboBox>(window, "cboInterval_0")->currentIndex(), -1);
+    EXPECT_EQ(Child<QComboBox>(window, "cboIntType_0")->itemText(2), "Hours");
+    EXPECT_EQ(store.Get("Showing", "LongTerm", ""), "-1");
+    EXPECT_EQ(settings.ShowingLongTerm, -1);
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST_F(LongTermWindowTest, RestoresStoredRowIntoItsControls)
+{
+    store.Save("LTEnab", "0", "1");
+    store.Save("LTTime", "0", "15");
+    store.Save("LTInt", "0", "Mins");
+    store.Save("Samps", "0", "4");
+    store.Save("Lats", "0", "180.5");
+    settings.DegreeFormat = 2;
+    QPointer<frmLongTerm> window = Open();
+    EXPECT_TRUE(Child<QCheckBox>(window, "chkEnabled_0")->isChecked());
+    EXPECT_EQ(Child<QComboBox>(window, "cboInterval_0")->currentText(), "15");
+    EXPECT_EQ(Child<QComboBox>(window, "cboIntType_0")->currentText(), "Mins");
+    EXPECT_EQ(window->Sampler().Row(0).RowIntervalSecs, 900);
+    EXPECT_EQ(Child<QLabel>(window, "lblLat_0")->text(), QString::fromUtf8("45.12500\xC2\xB0"));
+    window->close();
+}
+
+TEST_F(LongTermWindowTest, ThresholdBoxFiltersKeysAndStoresEveryChange)
+{
+    QPointer<frmLongTerm> window = Open();
+    auto* box = Child<QLineEdit>(window, "txtTopDOP");
+    box->setFocus();
+    box->clear();
+    EXPECT_EQ(store.Get("LTTime", "DOPMax", "x"), "");
+    QTest::keyClicks(box, "1a-.5");
+    EXPECT_EQ(box->text(), "1.5");
+    EXPECT_EQ(store.Get("LTTime", "DOPMax", ""), "1.5");
+    window->close();
+}
+
+TEST_F(LongTermWindowTest, StartSamplesThroughTheControlsAndCloseSavesFirst)
+{
+    QPointer<frmLongTerm> window = Open();
+    Child<QCheckBox>(window, "chkEnabled_0")->setChecked(true);
+    Child<QComboBox>(window, "cboInterval_0")->setCurrentIndex(0); // "1"
+    Child<QComboBox>(window, "cboIntType_0")->setCurrentIndex(0);  // "Secs"
+    gps.FixQuality = "1";
+    gps.FixMode = "3";
+    gps.HDOP = 0.9f;
+    gps.Latitude = 47.5f;
+    gps.NewPosition = true;
+
+    Child<QPushButton>(window, "cmdStart")->click();
+    EXPECT_FALSE(Child<QPushButton>(window, "cmdStart")->isEnabled());
+    EXPECT_EQ(Child<QLabel>(window, "lblStartTime")->text(), "2026-12-06 08:30:00");
+
+    clock.time += 2;
+    gps.NewPosition = true;
+    window->TimerPop();
+    EXPECT_EQ(Child<QLabel>(window, "lblStatus")->text(), "Running");
+    EXPECT_EQ(Child<QLabel>(window, "lblStatus")->palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_EQ(Child<QLabel>(window, "lblSamples_0")->text(), "1");
+    EXPECT_EQ(Child<QLabel>(window, "lblTopDOP")->text(), "0.9");
+    EXPECT_EQ(Child<QLabel>(window, "lblSamples_0")->toolTip(), "Next update at 2026-12-06 08:30:03");
+
+    Child<QPushButton>(window, "cmdClose")->click();
+    EXPECT_EQ(store.Get("Samps", "0", ""), "1");
+    EXPECT_EQ(store.Get("Lats", "0", ""), "47.5");
+    EXPECT_EQ(store.Get("Showing", "LongTerm", ""), "0");
+    EXPECT_EQ(settings.ShowingLongTerm, 0);
+}
+
+TEST_F(LongTermWindowTest, ClosedByTheProgramKeepsItsShowingEntry)
+{
+    QPointer<frmLongTerm> window = Open();
+    settings.AppClosing = -1;
+    window->close();
+    EXPECT_EQ(store.Get("Showing", "LongTerm", ""), "-1");
+    EXPECT_EQ(settings.ShowingLongTerm, -1);
+    EXPECT_TRUE(store.Contains("LongTerm", "Left"));
+}
+
+TEST_F(LongTermWindowTest, HoldShowsLightRedStatus)
+{
+    QPointer<frmLongTerm> window = Open();
+    gps.NewPosition = true;
+    Child<QPushButton>(window, "cmdStart")->click();
+    gps.FixQuality = "0";
+    gps.NewPosition = true;
+    window->TimerPop();
+    EXPECT_EQ(Child<QLabel>(window, "lblStatus")->text(), "Quality Hold");
+    EXPECT_EQ(Child<QLabel>(window, "lblStatus")->palette().color(QPalette::Window), QColor(255, 128, 128));
+    window->close();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
