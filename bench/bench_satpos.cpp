@@ -1,0 +1,99 @@
+#include "common/ProgramContext.h"
+#include "views/frmSatPositions.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace trakora {
+namespace {
+
+struct SkyFixture {
+    SkyFixture()
+    {
+        settings.InputRunning = FlagSet;
+        gps->SatViewComplete = true;
+        gps->LatDir = "N";
+        gps->Latitude = 47.5f;
+        for (int k = 0; k < SatSlots; ++k) {
+            gps->SatPRN[k] = 2 * k + 1;
+            gps->SatElevation[k] = 10 + 6 * k;
+            gps->SatAzimuth[k] = 30 * k;
+            gps->SatUsed[k] = k < 8;
+        }
+        window = std::make_unique<frmSatPositions>(context);
+        window->show();
+        QCoreApplication::processEvents();
+    }
+
+    // Every satellite creeps one degree along its path, as over a few
+    // minutes of a real pass.
+    void Advance(int step)
+    {
+        for (int k = 0; k < SatSlots; ++k) {
+            gps->SatAzimuth[k] = (30 * k + step) % 360;
+            gps->SatElevation[k] = 10 + (6 * k + step / 7) % 80;
+        }
+    }
+
+    std::unique_ptr<GpsState> gps = std::make_unique<GpsState>();
+    ProgramSettings settings;
+    MemorySettingsStore store;
+    ProgramContext context{*gps, settings, store};
+    std::unique_ptr<frmSatPositions> window;
+};
+
+void TimerPopSteadySky(benchmark::State& state)
+{
+    SkyFixture sky;
+    sky.window->TimerPop();
+    for (auto _ : state)
+        sky.window->TimerPop();
+}
+BENCHMARK(TimerPopSteadySky)->Unit(benchmark::kMicrosecond);
+
+// The repaint that follows on the event loop is left out of the timing; it
+// still runs, as it does after every epoch of a real run, so the regions
+// waiting for repaint do not pile up.
+void TimerPopMovingSky(benchmark::State& state)
+{
+    SkyFixture sky;
+    int step = 0;
+    for (auto _ : state) {
+        sky.Advance(++step);
+        sky.window->TimerPop();
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(TimerPopMovingSky)->Unit(benchmark::kMicrosecond);
+
+// The same with the repaint that follows on the event loop.
+void TimerPopMovingSkyAndPaint(benchmark::State& state)
+{
+    SkyFixture sky;
+    int step = 0;
+    for (auto _ : state) {
+        sky.Advance(++step);
+        sky.window->TimerPop();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(TimerPopMovingSkyAndPaint)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace trakora
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,8 @@
+add_library(trakora_frmSatPositions STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/frmSatPositions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frmSatPositions.h
+    ${CMAKE_CURRENT_LIST_DIR}/SkyPlotCanvas.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SkyPlotCanvas.h
+    ${CMAKE_CURRENT_LIST_DIR}/CircleShape.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CircleShape.h)
+target_link_libraries(trakora_frmSatPositions PUBLIC trakora_qtbase)

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "common/TrackedWindow.h"
+
+#include <QPoint>
+#include <QSize>
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+
+namespace trakora {
+
+class CircleShape;
+class SkyPlotCanvas;
+
+// The sky as seen from the receiver: zenith at the centre, north up, one
+// numbered label per satellite, track dots for the satellites used in the fix
+// and a marker for the celestial pole. The window keeps its plot square and
+// can wear a round outline.
+class frmSatPositions : public TrackedWindow {
+public:
+    explicit frmSatPositions(ProgramContext& context, QWidget* parent = nullptr);
+
+    // Redraws from the receiver state once a satellites-in-view group is complete.
+    void TimerPop();
+
+    void ChangeCircularity();
+    void MakeItCircular();
+    void MakeItSquare();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    struct PlottedSat {
+        std::int32_t Prn = 0;
+        std::int32_t Elevation = 0;
+        std::int32_t Azimuth = 0;
+        bool Used = false;
+        bool operator==(const PlottedSat&) const = default;
+    };
+
+    struct PoleFix {
+        double Latitude = 0;
+        bool South = false;
+        bool Known = false;
+    };
+
+    struct DrawnDot {
+        QPoint At;
+        int Width = 0;
+    };
+
+    void BuildMenus();
+    void BuildMarks();
+    QLabel* MakeSatLabel(std::int32_t prn, bool tracked);
+    QLabel* SatLabel(std::int32_t prn, bool tracked);
+
+    void Layout();
+    int MenuBarHeight(int width) const;
+    void SetOutline(bool circular, QSize outer);
+    void KeepOnScreen();
+
+    void PlotSats();
+    void PlaceLabels(const std::vector<PlottedSat>& sky);
+    void PlacePoleMarker(const PoleFix& pole);
+    void DrawTrackDots();
+    void DescribeSky();
+    void ChooseDotSize(int size);
+
+    bool m_inLoad = true;
+    bool m_inResize = false;
+    int m_lastWidth = -1;
+    int m_plotRadius = 0;
+    int m_dotSize = 3;
+    bool m_circular = false;
+
+    QMenuBar* m_menuBar = nullptr;
+    QMenu* m_dotSizeMenu = nullptr;
+    std::array<QAction*, 21> m_dotActions{};
+    QAction* m_circularAction = nullptr;
+
+    SkyPlotCanvas* m_canvas = nullptr;
+    CircleShape* m_me = nullptr;
+    QLabel* m_north = nullptr;
+    QLabel* m_south = nullptr;
+    std::array<QLabel*, 32> m_tracked{};
+    std::array<QLabel*, 32> m_notTracked{};
+    // Labels for PRNs beyond 32 (GLONASS, SBAS, ...), made when first seen.
+    std::map<std::int32_t, std::array<QLabel*, 2>> m_extraLabels;
+
+    std::vector<QLabel*> m_shownLabels;
+    std::vector<std::pair<QLabel*, QPoint>> m_wantedLabels;
+    std::vector<PlottedSat> m_sky;
+    std::vector<PlottedSat> m_lastSky;
+    PoleFix m_pole;
+    std::array<DrawnDot, 12> m_lastDots{};
+};
+
+} // namespace trakora

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "common/TrackedWindow.h"
+#include "views/ReadoutLabels.h"
+
+#include <optional>
+#include <string>
+
+namespace trakora {
+
+// "Position Information": local and UTC date and time, position, speed,
+// altitude and the magnetic course in large type, on a background that is
+// white while the receiver reports valid data and red while it does not.
+class frmShowPosition : public TrackedWindow {
+    Q_OBJECT
+
+public:
+    explicit frmShowPosition(ProgramContext& context, QWidget* parent = nullptr);
+
+    // Refreshes the window from the receiver state; the input pump's call.
+    void TimerPop();
+
+private:
+    void RefreshPosition();
+    // A coordinate in the chosen degree format, or nothing for an unknown one.
+    std::optional<std::string> CoordinateText(float degrees, std::string_view hemisphere) const;
+
+    Readout m_localDate;
+    Readout m_localTime;
+    Readout m_utcDate;
+    Readout m_utcTime;
+    Readout m_lat;
+    Readout m_lon;
+    Readout m_speed;
+    Readout m_alt;
+    Readout m_cmg;
+    ValidityBackground m_background;
+};
+
+} // namespace trakora
