@@ -1,0 +1,62 @@
+#include "app/QtCommandLine.h"
+
+#include "common/NumberFormat.h"
+#include "common/ProgramSettings.h"
+#include "common/WindowRoutines.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace trakora {
+
+CommandLineOutcome ParseCommandLine(const QStringList& arguments, RunOptions& options, QString& message)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Trakora shows what an NMEA-0183 GPS receiver reports, live from a serial port or replayed from a log.\n"
+        "Without options it starts idle; choose Input > Start New (F2)."));
+    const QCommandLineOption replay(QStringLiteral("replay"), QStringLiteral("Replay the log FILE, then start."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption timed(QStringLiteral("timed"),
+                                   QStringLiteral("With --replay: replay in step with the clock."));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Read the receiver on serial DEVICE, then start."),
+                                  QStringLiteral("DEVICE"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Show the version and exit."));
+    parser.addOptions({replay, timed, port, help, version});
+
+    if (!parser.parse(arguments)) {
+        message = parser.errorText();
+        return CommandLineOutcome::ExitError;
+    }
+    if (parser.isSet(help)) {
+        // Without a running application the usage line cannot name the program itself.
+        message = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                            QFileInfo(arguments.value(0)).fileName());
+        return CommandLineOutcome::ExitOk;
+    }
+    if (parser.isSet(version)) {
+        message = QStringLiteral("Trakora ") + Q(ShortestFloatText(ProgramSettings{}.ProgramVersion)) + QLatin1Char('\n');
+        return CommandLineOutcome::ExitOk;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        message = QStringLiteral("Unexpected argument: ") + parser.positionalArguments().front();
+        return CommandLineOutcome::ExitError;
+    }
+    if (parser.isSet(replay) && parser.isSet(port)) {
+        message = QStringLiteral("--replay and --port cannot be used together.");
+        return CommandLineOutcome::ExitError;
+    }
+    if (parser.isSet(timed) && !parser.isSet(replay)) {
+        message = QStringLiteral("--timed needs --replay FILE.");
+        return CommandLineOutcome::ExitError;
+    }
+    options.ReplayFile = parser.value(replay);
+    options.Timed = parser.isSet(timed);
+    options.PortDevice = parser.value(port);
+    return CommandLineOutcome::Run;
+}
+
+} // namespace trakora

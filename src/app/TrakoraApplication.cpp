@@ -1,0 +1,115 @@
+#include "app/TrakoraApplication.h"
+
+#include "app/frmNMEA_Raw.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace trakora {
+
+namespace {
+
+WindowKind KindOf(DisplayWindow window)
+{
+    switch (window) {
+    case DisplayWindow::LongTerm:
+        return WindowKind::LongTerm;
+    case DisplayWindow::DataStat:
+        return WindowKind::DataStat;
+    case DisplayWindow::ShowPos:
+        return WindowKind::ShowPos;
+    case DisplayWindow::SatInfo:
+        return WindowKind::SatInfo;
+    case DisplayWindow::SatPos:
+        return WindowKind::SatPos;
+    }
+    return WindowKind::DataStat;
+}
+
+} // namespace
+
+TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IMessageSink* messages)
+    : m_store(std::move(store)), m_gps(std::make_unique<GpsState>()), m_context{*m_gps, m_settings, *m_store},
+      m_messageBoxes(messages ? nullptr : std::make_unique<QtMessageBox>([this] { return m_mainWindow.get(); })),
+      m_messages(messages ? *messages : *m_messageBoxes),
+      m_dispatcher(m_parse, *m_gps, m_settings, m_outputLog, m_messages),
+      m_services{m_context, m_outputLog, m_clock, m_messages, [this]() -> QWidget* { return m_mainWindow.get(); }},
+      m_dialogs(MakeDialogOpeners(m_services)), m_ui(m_messages, m_dialogs.OpenSettings), m_refresh(*this),
+      m_timer1(QStringLiteral("Timer1"), [this] { m_pump->Timer1Tick(); }),
+      m_velmor(QStringLiteral("tmrVELMOR"), [this] { m_pump->VelmorTick(); })
+{
+    m_pump = std::make_unique<InputPump>(
+        *m_gps, m_settings, m_parse, m_dispatcher,
+        PumpServices{m_port, m_inputLog, m_outputLog, m_clock, m_timer1, m_velmor, m_ui, m_refresh});
+
+    RegisterRawWindow();
+    RegisterDisplayWindows(m_registry, m_services);
+
+    frmMDI::Hooks hooks;
+    hooks.OpenSplash = m_dialogs.OpenSplash;
+    hooks.OpenSettings = m_dialogs.OpenSettings;
+    hooks.Start = [this] { m_pump->Start(); };
+    hooks.Continue = [this] { m_pump->Continue(); };
+    hooks.Stop = [this] { m_pump->Stop(); };
+    hooks.EndProgram = [] { QCoreApplication::quit(); };
+    m_mainWindow = std::make_unique<frmMDI>(m_context, m_registry, std::move(hooks));
+}
+
+TrakoraApplication::~TrakoraApplication()
+{
+    // The windows go before the records and the dispatcher they point to.
+    m_mainWindow->DestroyWindows();
+    m_mainWindow.reset();
+}
+
+void TrakoraApplication::Launch(const RunOptions& options)
+{
+    m_mainWindow->Load();
+
+    if (!options.ReplayFile.isEmpty()) {
+        const QFileInfo file(options.ReplayFile);
+        m_settings.FileInput = FlagSet;
+        m_settings.CommInput = FlagClear;
+        m_settings.ReadRealTime = options.Timed ? FlagSet : FlagClear;
+        m_settings.InputFileName = file.absoluteFilePath().toStdString();
+        m_settings.InputFilePath = file.absolutePath().toStdString();
+    } else if (!options.PortDevice.isEmpty()) {
+        m_settings.FileInput = FlagClear;
+        m_settings.CommInput = FlagSet;
+        m_port.SetDeviceOverride(options.PortDevice);
+    }
+
+    m_mainWindow->show();
+    if (!options.ReplayFile.isEmpty() || !options.PortDevice.isEmpty())
+        QTimer::singleShot(0, m_mainWindow.get(), [this] { m_pump->Start(); });
+}
+
+void TrakoraApplication::RegisterRawWindow()
+{
+    DisplayWindowEntry entry;
+    entry.Create = [this]() -> QWidget* {
+        auto* window = new frmNMEA_Raw(m_context);
+        m_rawWindow = window;
+        m_dispatcher.SetRawLineSink(window);
+        QObject::connect(window, &QObject::destroyed, [this, window] {
+            if (m_rawWindow == window) {
+                m_rawWindow = nullptr;
+                m_dispatcher.SetRawLineSink(nullptr);
+            }
+        });
+        return window;
+    };
+    m_registry.Register(WindowKind::NMEARaw, std::move(entry));
+}
+
+void TrakoraApplication::RefreshTargets::TimerPop(DisplayWindow window)
+{
+    const WindowKind kind = KindOf(window);
+    QWidget* open = m_app.m_mainWindow->OpenWindow(kind);
+    const DisplayWindowEntry& entry = m_app.m_registry.Entry(kind);
+    if (open && entry.TimerPop)
+        entry.TimerPop(open);
+}
+
+} // namespace trakora

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/InputPump.h"
+#include "app/QtCommandLine.h"
+#include "app/QtDisplayWindows.h"
+#include "app/QtPumpUserInterface.h"
+#include "app/QtSerialPort.h"
+#include "app/QtTimer.h"
+#include "app/QtWindowRegistry.h"
+#include "app/frmMDI.h"
+#include "common/LocalTime.h"
+#include "common/ProgramContext.h"
+#include "nmea/LogFile.h"
+#include "nmea/NMEAParse.h"
+#include "nmea/SentenceDispatcher.h"
+
+#include <memory>
+
+namespace trakora {
+
+class frmNMEA_Raw;
+
+// The program: owns the records, the settings store, the parser, the
+// recording log, the dispatcher, the input pump with its port and timers,
+// and the main window. Nothing of it is global.
+class TrakoraApplication {
+public:
+    // `messages` replaces the message boxes (tests); null means boxes.
+    explicit TrakoraApplication(std::unique_ptr<ISettingsStore> store, IMessageSink* messages = nullptr);
+    ~TrakoraApplication();
+    TrakoraApplication(const TrakoraApplication&) = delete;
+    TrakoraApplication& operator=(const TrakoraApplication&) = delete;
+
+    // Loads the main window, applies the command line, shows the window
+    // and, when the command line asks for input, starts it.
+    void Launch(const RunOptions& options = {});
+
+    frmMDI& MainWindow() { return *m_mainWindow; }
+    InputPump& Pump() { return *m_pump; }
+    GpsState& Gps() { return *m_gps; }
+    ProgramSettings& Settings() { return m_settings; }
+    ISettingsStore& Store() { return *m_store; }
+    WindowRegistry& Registry() { return m_registry; }
+    QtSerialPort& Port() { return m_port; }
+    LogFile& OutputLog() { return m_outputLog; }
+    frmNMEA_Raw* RawWindow() const { return m_rawWindow; }
+
+private:
+    class RefreshTargets : public IRefreshTargets {
+    public:
+        explicit RefreshTargets(TrakoraApplication& app) : m_app(app) {}
+        void TimerPop(DisplayWindow window) override;
+
+    private:
+        TrakoraApplication& m_app;
+    };
+
+    void RegisterRawWindow();
+
+    std::unique_ptr<ISettingsStore> m_store;
+    std::unique_ptr<GpsState> m_gps;
+    ProgramSettings m_settings;
+    ProgramContext m_context;
+    NMEAParse m_parse;
+    LogFile m_outputLog;
+    LineFileReader m_inputLog;
+    std::unique_ptr<IMessageSink> m_messageBoxes;
+    IMessageSink& m_messages;
+    SentenceDispatcher m_dispatcher;
+    SystemClock m_clock;
+    QtSerialPort m_port;
+    WindowRegistry m_registry;
+    WindowServices m_services;
+    DialogOpeners m_dialogs;
+    QtPumpUserInterface m_ui;
+    RefreshTargets m_refresh;
+    QtTimer m_timer1;
+    QtTimer m_velmor;
+    std::unique_ptr<InputPump> m_pump;
+    std::unique_ptr<frmMDI> m_mainWindow;
+    frmNMEA_Raw* m_rawWindow = nullptr;
+};
+
+} // namespace trakora

@@ -1,0 +1,261 @@
+#include "app/frmMDI.h"
+
+#include "common/LeadingNumber.h"
+#include "common/LoadProgramSettings.h"
+#include "common/NumberFormat.h"
+#include "common/WindowRoutines.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace trakora {
+
+namespace {
+
+constexpr const char* MainSection = "MDIForm";
+constexpr int WidthTwips = 3825;
+constexpr int HeightTwips = 690;
+
+std::int32_t ProgramSettings::*ShowingFlag(WindowKind kind)
+{
+    switch (kind) {
+    case WindowKind::DataStat:
+        return &ProgramSettings::ShowingDataStat;
+    case WindowKind::ShowPos:
+        return &ProgramSettings::ShowingShowPos;
+    case WindowKind::NMEARaw:
+        return &ProgramSettings::ShowingNMEARaw;
+    case WindowKind::SatInfo:
+        return &ProgramSettings::ShowingSatInfo;
+    case WindowKind::SatPos:
+        return &ProgramSettings::ShowingSatPos;
+    case WindowKind::LongTerm:
+        return &ProgramSettings::ShowingLongTerm;
+    }
+    return &ProgramSettings::ShowingDataStat;
+}
+
+// A stored coordinate beyond the screen, or negative, puts the bar at 0.
+int StoredCoordinate(ISettingsStore& store, const char* key, int screenTwips)
+{
+    const int value = LeadingWholeNumber(store.Get(MainSection, key, "0"));
+    return (value > screenTwips || value < 0) ? 0 : value;
+}
+
+} // namespace
+
+frmMDI::frmMDI(ProgramContext& context, WindowRegistry& registry, Hooks hooks, QWidget* parent)
+    : QMainWindow(parent), m_context(context), m_registry(registry), m_hooks(std::move(hooks))
+{
+    setObjectName(QStringLiteral("frmMDI"));
+    BuildMenus();
+}
+
+void frmMDI::Load()
+{
+    Call(m_hooks.OpenSplash);
+    QApplication::processEvents();
+    LoadProgramSettings(m_context.Settings, m_context.Gps, m_context.Store);
+    m_lastWindowState = -100;
+    setWindowTitle(CaptionFor(QCoreApplication::applicationFilePath(), m_context.Settings.ProgramVersion));
+    move(TwipsToPixelsX(StoredCoordinate(m_context.Store, "Left", ScreenWidthTwips())),
+         TwipsToPixelsY(StoredCoordinate(m_context.Store, "Top", ScreenHeightTwips())));
+    resize(TwipsToPixelsX(WidthTwips), TwipsToPixelsY(HeightTwips));
+}
+
+QString frmMDI::CaptionFor(const QString& executablePath, float version)
+{
+    QString word = QFileInfo(executablePath).completeBaseName();
+    if (!word.isEmpty())
+        word[0] = word[0].toUpper();
+    return word + QStringLiteral(" vers. ") + Q(ShortestFloatText(version));
+}
+
+void frmMDI::BuildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+
+    QMenu* input = bar->addMenu(QStringLiteral("&Input"));
+    input->setObjectName(QStringLiteral("mnuInput"));
+    AddAction(input, "mnuStart", QStringLiteral("&Start New"), QKeySequence(Qt::Key_F2), [this] { Call(m_hooks.Start); });
+    AddAction(input, "mnuContinue", QStringLiteral("&Continue"), QKeySequence(Qt::SHIFT | Qt::Key_F2),
+              [this] { Call(m_hooks.Continue); });
+    input->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    AddAction(input, "mnuStop", QStringLiteral("Sto&p"), QKeySequence(Qt::Key_F3), [this] { Call(m_hooks.Stop); });
+    input->addSeparator()->setObjectName(QStringLiteral("mnySep3"));
+    AddAction(input, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { Exit(); });
+
+    QMenu* display = bar->addMenu(QStringLiteral("&Display"));
+    display->setObjectName(QStringLiteral("mnuDisplay"));
+    AddAction(display, "mnuShowPosition", QStringLiteral("&Position Information"), QKeySequence(Qt::CTRL | Qt::Key_P),
+              [this] { ShowShowPos(); });
+    AddAction(display, "mnuShowSats", QStringLiteral("&Satellite Information"), QKeySequence(Qt::CTRL | Qt::Key_S),
+              [this] { ShowSatInfo(); });
+    AddAction(display, "mnuSatPos", QStringLiteral("Sa&tellite Positions"), QKeySequence(Qt::CTRL | Qt::Key_T),
+              [this] { ShowSatPos(); });
+    AddAction(display, "mnuLongTerm", QStringLiteral("&Long Term Position"), QKeySequence(Qt::CTRL | Qt::Key_L),
+              [this] { Show_LT(); });
+    AddAction(display, "mnuDataStat", QStringLiteral("D&ata Status"), QKeySequence(Qt::CTRL | Qt::Key_A),
+              [this] { ShowDataStat(); });
+    AddAction(display, "mnuNMEARaw", QStringLiteral("&NMEA Input data from GPS"), QKeySequence(Qt::CTRL | Qt::Key_N),
+              [this] { Show_NMEA(); });
+    AddAction(display, "mnuShowAll", QStringLiteral("Sho&w All"), QKeySequence(Qt::Key_F12), [this] { ShowAll(); });
+
+    AddAction(bar, "mnuSettings", QStringLiteral("&Settings"), QKeySequence(), [this] { Call(m_hooks.OpenSettings); });
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    AddAction(help, "mnuHelpAbout", QStringLiteral("&About"), QKeySequence(), [this] { Call(m_hooks.OpenSplash); });
+}
+
+// The shortcuts work from every window of the program, not only from this bar.
+QAction* frmMDI::AddAction(QWidget* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+                           std::function<void()> action)
+{
+    auto* item = new QAction(caption, this);
+    item->setObjectName(QString::fromLatin1(name));
+    item->setShortcut(shortcut);
+    item->setShortcutContext(Qt::ApplicationShortcut);
+    connect(item, &QAction::triggered, this, std::move(action));
+    menu->addAction(item);
+    return item;
+}
+
+void frmMDI::ShowWindow(WindowKind kind)
+{
+    QPointer<QWidget>& slot = m_windows[static_cast<std::size_t>(kind)];
+    if (slot && !slot->isVisible())
+        slot = nullptr; // closed, waiting to be deleted
+    if (!slot) {
+        const DisplayWindowEntry& entry = m_registry.Entry(kind);
+        if (!entry.Create)
+            return;
+        slot = entry.Create();
+        if (!slot)
+            return;
+        slot->show();
+    } else {
+        slot->show();
+        slot->raise();
+        slot->activateWindow();
+    }
+    QApplication::processEvents();
+    if (slot && slot->isMinimized()) {
+        slot->showNormal();
+        QApplication::processEvents();
+    }
+}
+
+QWidget* frmMDI::OpenWindow(WindowKind kind) const
+{
+    QWidget* window = m_windows[static_cast<std::size_t>(kind)];
+    return (window && window->isVisible()) ? window : nullptr;
+}
+
+void frmMDI::ShowAll()
+{
+    for (WindowKind kind : {WindowKind::ShowPos, WindowKind::SatInfo, WindowKind::SatPos, WindowKind::DataStat,
+                            WindowKind::LongTerm, WindowKind::NMEARaw})
+        ShowWindow(kind);
+}
+
+void frmMDI::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    WindowStateChanged();
+}
+
+void frmMDI::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        WindowStateChanged();
+}
+
+// Minimising the bar puts the display windows away; restoring brings back
+// every window whose Showing flag is still set (also at start-up).
+void frmMDI::WindowStateChanged()
+{
+    const int state = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
+    if (state == m_lastWindowState)
+        return;
+    m_lastWindowState = state;
+    ProgramSettings& settings = m_context.Settings;
+
+    if (state != 1) {
+        for (WindowKind kind : {WindowKind::DataStat, WindowKind::ShowPos, WindowKind::NMEARaw, WindowKind::SatInfo,
+                                WindowKind::SatPos, WindowKind::LongTerm}) {
+            if (settings.*ShowingFlag(kind))
+                ShowWindow(kind);
+        }
+    } else {
+        settings.AppClosing = FlagSet;
+        for (WindowKind kind : {WindowKind::DataStat, WindowKind::ShowPos, WindowKind::NMEARaw, WindowKind::SatInfo,
+                                WindowKind::SatPos, WindowKind::LongTerm}) {
+            QWidget* window = OpenWindow(kind);
+            if (!(settings.*ShowingFlag(kind)) || window == nullptr)
+                continue;
+            if (kind == WindowKind::NMEARaw || kind == WindowKind::LongTerm)
+                window->showMinimized();
+            else
+                window->close();
+        }
+        settings.AppClosing = FlagClear;
+    }
+    SavePlacement();
+}
+
+void frmMDI::Exit()
+{
+    SavePlacement();
+    close();
+}
+
+void frmMDI::closeEvent(QCloseEvent* event)
+{
+    const bool minimized = isMinimized();
+    // Windows closed by the program keep their Showing entries, also when
+    // the bar is closed while minimised.
+    m_context.Settings.AppClosing = FlagSet;
+    CloseProgramWindows();
+    if (!minimized)
+        SavePlacement();
+    event->accept();
+    Call(m_hooks.EndProgram);
+}
+
+void frmMDI::CloseProgramWindows()
+{
+    for (QPointer<QWidget>& window : m_windows) {
+        if (window && window->isVisible())
+            window->close();
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+}
+
+void frmMDI::DestroyWindows()
+{
+    for (QPointer<QWidget>& window : m_windows)
+        delete window.data();
+}
+
+void frmMDI::SavePlacement()
+{
+    SaveWindowPlacement(m_context.Store, MainSection, *this);
+}
+
+void frmMDI::Call(const std::function<void()>& hook)
+{
+    if (hook)
+        hook();
+}
+
+} // namespace trakora

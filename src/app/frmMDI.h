@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/QtWindowRegistry.h"
+#include "common/ProgramContext.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+namespace trakora {
+
+// The main window: a small bar with the program's menus. It opens the
+// display windows (through the registry), closes them while it is
+// minimised and reopens them on restore, and ends the program.
+class frmMDI : public QMainWindow {
+public:
+    // What the menus do beyond opening display windows.
+    struct Hooks {
+        std::function<void()> OpenSplash;   // at load and by Help > About
+        std::function<void()> OpenSettings; // Settings menu
+        std::function<void()> Start, Continue, Stop;
+        std::function<void()> EndProgram; // after the windows are closed at exit
+    };
+
+    frmMDI(ProgramContext& context, WindowRegistry& registry, Hooks hooks, QWidget* parent = nullptr);
+
+    // The load steps: splash, settings, caption, position and size.
+    void Load();
+
+    // Each opens its window without waiting for it, or brings it forward.
+    void ShowWindow(WindowKind kind);
+    void Show_NMEA() { ShowWindow(WindowKind::NMEARaw); }
+    void Show_LT() { ShowWindow(WindowKind::LongTerm); }
+    void ShowDataStat() { ShowWindow(WindowKind::DataStat); }
+    void ShowShowPos() { ShowWindow(WindowKind::ShowPos); }
+    void ShowSatInfo() { ShowWindow(WindowKind::SatInfo); }
+    void ShowSatPos() { ShowWindow(WindowKind::SatPos); }
+
+    // The window of that kind while it is open, else null.
+    QWidget* OpenWindow(WindowKind kind) const;
+
+    // "Trakora vers. 1.18": the executable's name with a capital, then the version.
+    static QString CaptionFor(const QString& executablePath, float version);
+
+    // Deletes every display window at once (the program is ending).
+    void DestroyWindows();
+
+    int LastWindowState() const { return m_lastWindowState; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    QAction* AddAction(QWidget* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+                       std::function<void()> action);
+    void WindowStateChanged();
+    void ShowAll();
+    void Exit();
+    void CloseProgramWindows();
+    void SavePlacement();
+    static void Call(const std::function<void()>& hook);
+
+    ProgramContext& m_context;
+    WindowRegistry& m_registry;
+    Hooks m_hooks;
+    int m_lastWindowState = -100;
+    std::array<QPointer<QWidget>, WindowKindCount> m_windows;
+};
+
+} // namespace trakora
