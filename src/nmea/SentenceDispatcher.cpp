@@ -96,6 +96,11 @@ SentenceDispatcher::SentenceDispatcher(NMEAParse& parse, GpsState& gps, ProgramS
     : m_parse(parse), m_gps(gps), m_settings(settings), m_log(log), m_messages(messages),
       m_previousFieldCount(std::clamp(gps.SentenceFieldCount, 0, MaxSentenceFields))
 {
+    // Room for the longest ordinary sentence (82 characters), so lines of the
+    // usual length never make these strings grow.
+    constexpr std::size_t TypicalLongestLine = 128;
+    m_line.reserve(TypicalLongestLine);
+    m_parse.FullString.reserve(TypicalLongestLine);
 }
 
 DispatchResult SentenceDispatcher::Dispatch()
