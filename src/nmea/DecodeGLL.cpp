@@ -9,9 +9,14 @@ namespace trakora {
 
 void DecodeGLL(GpsState& gps)
 {
+    // A sentence flagged invalid carries no usable position, but its status
+    // is kept: otherwise an earlier "A" would go on claiming valid data
+    // through a whole outage.
     const bool hasStatus = gps.SentenceFieldCount > 6;
-    if (hasStatus && gps.Field(6) != "A")
+    if (hasStatus && gps.Field(6) != "A") {
+        gps.GLLStatus = gps.Field(6);
         return;
+    }
 
     CoordinateZeroed(gps.Latitude, gps.Field(1));
     gps.LatDir = gps.Field(2);

@@ -116,7 +116,7 @@ TEST(DecodeGLL, FullSentenceSetsPositionTimeAndStatus)
     EXPECT_TRUE(SameStateBesidesSentence(*expected, *h.Gps));
 }
 
-TEST(DecodeGLL, InvalidStatusChangesNothing)
+TEST(DecodeGLL, InvalidStatusChangesOnlyTheStatus)
 {
     Harness h;
     h.FeedBody("GPGLL,4916.45,N,12311.12,W,225444,A");
@@ -125,9 +125,12 @@ TEST(DecodeGLL, InvalidStatusChangesNothing)
     for (const char* body : {"GPGLL,5000.00,S,00100.00,E,000001,V", "GPGLL,5000.00,S,00100.00,E,000001,",
                              "GPGLL,5000.00,S,00100.00,E,000001,a", "GPGLL,5000.00,S,00100.00,E,000001,A,D"}) {
         h.FeedBody(body);
-        if (std::string_view(body).ends_with("A,D"))
+        const std::string_view text(body);
+        if (text.ends_with("A,D"))
             continue;
+        before->GLLStatus = text.substr(text.rfind(',') + 1);
         EXPECT_TRUE(SameStateBesidesSentence(*before, *h.Gps)) << body;
+        EXPECT_NE(h.Gps->GLLStatus, "A") << body;
     }
     // A mode field after a valid status does not stop the sentence.
     EXPECT_EQ(h.Gps->LatDir, "S");
