@@ -10,61 +10,60 @@ using namespace trakora;
 
 namespace {
 
+const std::string Deg = "\xC2\xB0";
+
 class ScriptedClock : public IClock {
 public:
     LocalTime Now() override { return time; }
     LocalTime time = ToLocalTime({2026, 12, 6, 12, 0, 0});
 };
 
+// Keeps the last text shown in each place, e.g. shown["lat0"].
 struct RecordingView : ILongTermView {
     void ShowStatus(std::string_view text, StatusColour colour) override
     {
-        status = text;
+        shown["status"] = text;
         if (colour != StatusColour::Unchanged)
             statusColour = colour;
     }
-    void ShowNow(std::string_view text) override { now = text; }
-    void ShowTopDOP(std::string_view text) override { topDop = text; }
-    void ShowStartTime(std::string_view text) override { startTime = text; }
-    void ShowSamples(int row, std::string_view text) override { samples[row] = text; }
-    void ShowSamplesTip(int row, std::string_view tip) override { tips[row] = tip; }
+    void ShowNow(std::string_view text) override { shown["now"] = text; }
+    void ShowTopDOP(std::string_view text) override { shown["dop"] = text; }
+    void ShowStartTime(std::string_view text) override { shown["start"] = text; }
+    void ShowSamples(int row, std::string_view text) override { shown["samples" + std::to_string(row)] = text; }
+    void ShowSamplesTip(int row, std::string_view tip) override { shown["tip" + std::to_string(row)] = tip; }
     void ShowAverages(int row, std::string_view lat, std::string_view lon) override
     {
-        lats[row] = lat;
-        lons[row] = lon;
+        shown["lat" + std::to_string(row)] = lat;
+        shown["lon" + std::to_string(row)] = lon;
     }
     void ShowRowChoices(int row, bool enabled, std::string_view interval, std::string_view type) override
     {
         ticked[row] = enabled;
-        intervals[row] = interval;
-        types[row] = type;
+        shown["choice" + std::to_string(row)] = std::string(interval) + "/" + std::string(type);
     }
     void UntickRow(int row) override { ticked[row] = false; }
     void ShowAltitude(std::string_view average, std::string_view count) override
     {
-        altitude = average;
-        altSamples = count;
+        shown["alt"] = average;
+        shown["altSamples"] = count;
     }
-    void ShowThreshold(std::string_view text) override { threshold = text; }
+    void ShowThreshold(std::string_view text) override { shown["threshold"] = text; }
     void DisableStart() override { startDisabled = true; }
 
-    std::string status = "Stopped", now = "Not yet started", topDop = "Unknown", startTime = "Not yet started";
-    StatusColour statusColour = StatusColour::LightRed;
-    std::map<int, std::string> samples, tips, lats, lons, intervals, types;
+    std::map<std::string, std::string> shown;
     std::map<int, bool> ticked;
-    std::string altitude, altSamples, threshold;
+    StatusColour statusColour = StatusColour::LightRed;
     bool startDisabled = false;
 };
 
 struct AnsweringHooks : ILongTermHooks {
-    void Yield() override { ++yields; }
+    void Yield() override {}
     bool AskYesNo(std::string_view title, std::string_view question) override
     {
         asked = std::string(title) + "|" + std::string(question);
         return answer;
     }
     bool answer = false;
-    int yields = 0;
     std::string asked;
 };
 
@@ -77,12 +76,12 @@ protected:
         gps.FixMode = "3";
         gps.HDOP = 1.0f;
         gps.Latitude = 45.0f;
-        gps.LatDir = "N";
         gps.Longitude = 7.5f;
+        gps.LatDir = "N";
         gps.LonDir = "E";
     }
 
-    // Opens the window with row 0 set to sample every `interval` `type`.
+    // Opens the window with row 0 ticked to sample every `interval` `type`.
     void OpenWithRow(std::string_view interval, std::string_view type)
     {
         sampler.Load();
@@ -98,11 +97,12 @@ protected:
         ASSERT_TRUE(sampler.SamplingStarted());
     }
 
-    void PassWithPosition(LocalTime advance)
+    int PassWithPosition(LocalTime advance)
     {
         clock.time += advance;
         gps.NewPosition = true;
         sampler.TimerPop();
+        return sampler.Row(0).RowSampleCount;
     }
 
     GpsState gps;
@@ -114,120 +114,77 @@ protected:
     LongTermSampler sampler{gps, settings, store, clock, view, hooks};
 };
 
-TEST_F(LongTermSamplerTest, FirstOpeningWithEmptyStoreShowsNothingSampled)
+TEST_F(LongTermSamplerTest, FirstOpeningWithEmptyStoreAndPassesBeforeStart)
 {
     sampler.Load();
-    EXPECT_EQ(view.threshold, "2.0");
-    EXPECT_EQ(store.Get("LTTime", "DOPMax", ""), "2.0");
-    EXPECT_EQ(view.altitude, "0");
-    EXPECT_EQ(view.altSamples, "0");
-    for (int r = 0; r < LongTermRows; ++r) {
-        EXPECT_EQ(view.samples[r], "0");
-        EXPECT_FALSE(view.ticked[r]);
-        EXPECT_EQ(view.intervals[r], "");
-        EXPECT_EQ(view.types[r], "");
-        EXPECT_EQ(sampler.Row(r).RowIntervalSecs, NoIntervalSecs);
-    }
-}
+    EXPECT_EQ(view.shown["threshold"], "2.0");
+    EXPECT_EQ(view.shown["alt"], "0");
+    EXPECT_EQ(view.shown["samples9"], "0");
+    EXPECT_EQ(view.shown["choice9"], "/");
+    EXPECT_FALSE(view.ticked[9]);
+    EXPECT_EQ(sampler.Row(9).RowIntervalSecs, NoIntervalSecs);
 
-TEST_F(LongTermSamplerTest, PassesBeforeStartChangeNothing)
-{
-    sampler.Load();
-    gps.NewPosition = true;
-    gps.NewAltitude = true;
+    gps.NewPosition = gps.NewAltitude = true;
     sampler.TimerPop();
-    EXPECT_EQ(view.now, "Not yet started");
-    EXPECT_EQ(view.topDop, "Unknown");
-    EXPECT_EQ(view.status, "Stopped");
+    EXPECT_EQ(view.shown.count("now"), 0u);
+    EXPECT_EQ(view.shown.count("status"), 0u);
     EXPECT_EQ(sampler.AltSampleCount(), 0);
     EXPECT_TRUE(gps.NewPosition);
 }
 
-TEST_F(LongTermSamplerTest, StoredRowIsRestoredWithItsAverages)
+TEST_F(LongTermSamplerTest, StoredRowsAreRestoredInEveryDegreeFormat)
 {
     store.Save("LTEnab", "3", "1");
     store.Save("LTTime", "3", "15");
     store.Save("LTInt", "3", "Mins");
     store.Save("Samps", "3", "4");
     store.Save("Lats", "3", "180.5");
-    store.Save("Lons", "3", "30");
+    store.Save("Lons", "3", "31");
+    store.Save("LTEnab", "1", "0"); // a count but switched off: no averages
+    store.Save("Samps", "1", "7");
+    store.Save("Lats", "1", "315");
+    store.Save("LTTime", "2", "10");
+    store.Save("LTInt", "2", "mins"); // the unit must match exactly
+    store.Save("Samps", "4", "garbage");
+    store.Save("Altitude", "TotAlt", "??");
     settings.DegreeFormat = 2;
     sampler.Load();
     EXPECT_TRUE(view.ticked[3]);
-    EXPECT_EQ(view.intervals[3], "15");
-    EXPECT_EQ(view.types[3], "Mins");
+    EXPECT_EQ(view.shown["choice3"], "15/Mins");
     EXPECT_EQ(sampler.Row(3).RowIntervalSecs, 900);
-    EXPECT_EQ(view.samples[3], "4");
-    EXPECT_EQ(view.lats[3], "45.12500\xC2\xB0");
-    EXPECT_EQ(view.lons[3], "7.50000\xC2\xB0");
-}
-
-TEST_F(LongTermSamplerTest, DisabledRowShowsCountButNoAverages)
-{
-    store.Save("LTEnab", "1", "0");
-    store.Save("Samps", "1", "7");
-    store.Save("Lats", "1", "315");
-    sampler.Load();
+    EXPECT_EQ(view.shown["samples3"], "4");
+    EXPECT_EQ(view.shown["lat3"], "45.12500" + Deg);
+    EXPECT_EQ(view.shown["lon3"], "7.75000" + Deg);
     EXPECT_FALSE(view.ticked[1]);
-    EXPECT_EQ(view.samples[1], "7");
-    EXPECT_EQ(view.lats.count(1), 0u);
-}
-
-TEST_F(LongTermSamplerTest, TypeComparisonIsExactAndDamagedEntriesReadAsZero)
-{
-    store.Save("LTTime", "2", "10");
-    store.Save("LTInt", "2", "mins");
-    store.Save("Samps", "4", "garbage");
-    store.Save("Lats", "4", "x1");
-    store.Save("Altitude", "TotAlt", "??");
-    sampler.Load();
-    EXPECT_EQ(view.types[2], "");
+    EXPECT_EQ(view.shown["samples1"], "7");
+    EXPECT_EQ(view.shown.count("lat1"), 0u);
+    EXPECT_EQ(view.shown["choice2"], "10/");
     EXPECT_EQ(sampler.Row(2).RowIntervalSecs, NoIntervalSecs);
     EXPECT_EQ(sampler.Row(4).RowSampleCount, 0);
-    EXPECT_EQ(sampler.Row(4).LatSum, 0.0);
     EXPECT_EQ(sampler.AltSum(), 0);
-}
 
-TEST_F(LongTermSamplerTest, IntervalsInSecondsForEachType)
-{
+    settings.DegreeFormat = 3;
+    gps.LatDir = "S";
     sampler.Load();
-    sampler.SetInterval(0, "60");
-    sampler.SetType(0, "Hours");
-    EXPECT_EQ(sampler.Row(0).RowIntervalSecs, 60 * 3600);
-    sampler.SetType(0, "Secs");
-    EXPECT_EQ(sampler.Row(0).RowIntervalSecs, 60);
-    sampler.SetType(0, "");
-    EXPECT_EQ(sampler.Row(0).RowIntervalSecs, NoIntervalSecs);
+    EXPECT_EQ(view.shown["lat3"], "45" + Deg + " 7.50000' S");
+    settings.DegreeFormat = 1;
+    sampler.Load();
+    EXPECT_EQ(view.shown["lat3"], " 45" + Deg + " 07' 30.00\"");
 }
 
 TEST_F(LongTermSamplerTest, StartWaitsForTheFirstPositionWithoutBlocking)
-{
-    OpenWithRow("1", "Secs");
-    gps.NewPosition = false;
-    sampler.Start();
-    EXPECT_TRUE(view.startDisabled);
-    EXPECT_EQ(view.status, "Starting");
-    EXPECT_FALSE(sampler.SamplingStarted());
-    EXPECT_EQ(view.startTime, "Not yet started");
-
-    clock.time += 5;
-    gps.NewPosition = true;
-    sampler.TimerPop();
-    EXPECT_TRUE(sampler.SamplingStarted());
-    EXPECT_EQ(view.startTime, "2026-12-06 12:00:05");
-    EXPECT_EQ(view.now, view.startTime);
-    EXPECT_EQ(sampler.Row(0).RowSampleCount, 0) << "the pass that completes Start takes no sample";
-}
-
-TEST_F(LongTermSamplerTest, StartRecordsRowChoicesAndUnticksIncompleteRows)
 {
     sampler.Load();
     sampler.SetEnabled(0, true);
     sampler.SetInterval(0, "5");
     sampler.SetType(0, "Mins");
-    sampler.SetEnabled(1, true);
+    sampler.SetEnabled(1, true); // an interval but no unit: unticked by Start
     sampler.SetInterval(1, "5");
-    StartSampling();
+    gps.NewPosition = false;
+    sampler.Start();
+    EXPECT_TRUE(view.startDisabled);
+    EXPECT_EQ(view.shown["status"], "Starting");
+    EXPECT_FALSE(sampler.SamplingStarted());
     EXPECT_EQ(store.Get("LTTime", "0", ""), "5");
     EXPECT_EQ(store.Get("LTInt", "0", ""), "Mins");
     EXPECT_EQ(store.Get("LTEnab", "0", ""), "1");
@@ -235,143 +192,97 @@ TEST_F(LongTermSamplerTest, StartRecordsRowChoicesAndUnticksIncompleteRows)
     EXPECT_EQ(store.Get("LTEnab", "1", ""), "0");
     EXPECT_FALSE(view.ticked[1]);
     EXPECT_EQ(store.Get("LTTime", "2", ""), "0");
-    EXPECT_EQ(view.tips[0], "Next update at 2026-12-06 12:05:00");
+    EXPECT_EQ(view.shown["tip0"], "Next update at 2026-12-06 12:05:00");
+
+    EXPECT_EQ(PassWithPosition(5), 0) << "the pass that completes Start takes no sample";
+    EXPECT_TRUE(sampler.SamplingStarted());
+    EXPECT_EQ(view.shown["start"], "2026-12-06 12:00:05");
 }
 
-TEST_F(LongTermSamplerTest, OneSecondIntervalSamplesAtMostEveryTwoSeconds)
+TEST_F(LongTermSamplerTest, RowsSampleOnlyAfterMoreThanTheirInterval)
 {
     OpenWithRow("1", "Secs");
     StartSampling();
-    PassWithPosition(1);
-    EXPECT_EQ(sampler.Row(0).RowSampleCount, 0);
-    PassWithPosition(1);
-    EXPECT_EQ(sampler.Row(0).RowSampleCount, 1);
-    PassWithPosition(1);
-    EXPECT_EQ(sampler.Row(0).RowSampleCount, 1);
-    PassWithPosition(1);
-    EXPECT_EQ(sampler.Row(0).RowSampleCount, 2);
-    EXPECT_EQ(view.status, "Running");
+    EXPECT_EQ(PassWithPosition(1), 0);
+    EXPECT_EQ(PassWithPosition(1), 1);
+    EXPECT_EQ(PassWithPosition(1), 1);
+    EXPECT_EQ(PassWithPosition(1), 2);
+    EXPECT_EQ(view.shown["status"], "Running");
     EXPECT_EQ(view.statusColour, StatusColour::LightGrey);
-    EXPECT_EQ(view.samples[0], "2");
+    EXPECT_EQ(view.shown["samples0"], "2");
     EXPECT_FALSE(gps.NewPosition);
-}
 
-TEST_F(LongTermSamplerTest, SixtyHoursAndMissingTypeWaitTheirIntervals)
-{
-    OpenWithRow("60", "Hours");
-    sampler.SetEnabled(1, true);
-    sampler.SetInterval(1, "5");
-    StartSampling();
-    sampler.SetType(1, ""); // ticked again with an interval but no type
-    sampler.SetEnabled(1, true);
-    PassWithPosition(60 * 3600);
-    EXPECT_EQ(sampler.Row(0).RowSampleCount, 0);
-    PassWithPosition(1);
-    EXPECT_EQ(sampler.Row(0).RowSampleCount, 1);
-    EXPECT_EQ(sampler.Row(1).RowSampleCount, 0);
-    PassWithPosition(NoIntervalSecs);
-    EXPECT_EQ(sampler.Row(1).RowSampleCount, 1);
-}
+    sampler.SetInterval(0, "60");
+    sampler.SetType(0, "Hours");
+    EXPECT_EQ(PassWithPosition(60 * 3600), 2);
+    EXPECT_EQ(PassWithPosition(1), 3);
 
-TEST_F(LongTermSamplerTest, TypeWithoutIntervalNeverSamples)
-{
-    OpenWithRow("", "Secs");
-    StartSampling();
-    sampler.SetEnabled(0, true);
-    for (int i = 0; i < 5; ++i)
-        PassWithPosition(100000);
-    EXPECT_EQ(sampler.Row(0).RowSampleCount, 0);
+    sampler.SetType(0, ""); // no unit: 30 days
+    EXPECT_EQ(PassWithPosition(NoIntervalSecs), 3);
+    EXPECT_EQ(PassWithPosition(1), 4);
+
+    sampler.SetType(0, "Secs");
+    sampler.SetInterval(0, ""); // a unit but no interval never samples
+    EXPECT_EQ(PassWithPosition(100000), 4);
 }
 
 TEST_F(LongTermSamplerTest, GatesHoldInOrderAndKeepThePosition)
 {
     OpenWithRow("1", "Secs");
     StartSampling();
-
-    gps.FixQuality = "6";
-    gps.HDOP = 0;
-    PassWithPosition(10);
-    EXPECT_EQ(view.status, "Quality Hold");
-    EXPECT_EQ(view.statusColour, StatusColour::LightRed);
-    EXPECT_TRUE(gps.NewPosition);
-
-    gps.FixQuality = "0";
-    PassWithPosition(10);
-    EXPECT_EQ(view.status, "Quality Hold");
-
-    gps.FixQuality = "1";
-    PassWithPosition(10);
-    EXPECT_EQ(view.status, "D.O.P. Hold");
-
-    gps.HDOP = 2.5f;
-    PassWithPosition(10);
-    EXPECT_EQ(view.status, "D.O.P. Hold");
-
-    gps.HDOP = 1.5f;
-    gps.FixMode = "2";
-    PassWithPosition(10);
-    EXPECT_EQ(view.status, "xD Hold");
-
-    gps.FixMode = FixedText<1>(); // no GSA yet: NUL
-    PassWithPosition(10);
-    EXPECT_EQ(view.status, "xD Hold");
-    EXPECT_EQ(sampler.Row(0).RowSampleCount, 0);
-    EXPECT_TRUE(gps.NewPosition);
+    struct Case {
+        const char* quality;
+        float hdop;
+        const char* threshold;
+        const char* fixMode;
+        const char* status;
+    } cases[] = {
+        {"6", 0, "2.0", "3", "Quality Hold"},   // quality is tested first
+        {"0", 1, "2.0", "3", "Quality Hold"},
+        {"1", 0, "2.0", "3", "D.O.P. Hold"},    // no HDOP reported
+        {"1", 2.5f, "2.0", "3", "D.O.P. Hold"},
+        {"1", 1, "", "3", "D.O.P. Hold"},       // an empty threshold reads as 0
+        {"1", 1.5f, "2.0", "2", "xD Hold"},
+        {"1", 1.5f, "2.0", "\0", "xD Hold"},    // no GSA yet
+        {"2", 1, "1.0", "3", "Running"},        // equality passes
+    };
+    for (const Case& c : cases) {
+        gps.FixQuality = c.quality;
+        gps.HDOP = c.hdop;
+        gps.FixMode = std::string_view(c.fixMode, 1);
+        sampler.SetThreshold(c.threshold);
+        const int before = sampler.Row(0).RowSampleCount;
+        const int after = PassWithPosition(10);
+        EXPECT_EQ(view.shown["status"], c.status) << c.quality << " " << c.hdop << " " << c.fixMode;
+        const bool held = std::string(c.status) != "Running";
+        EXPECT_EQ(gps.NewPosition, held);
+        EXPECT_EQ(after, held ? before : before + 1);
+    }
+    EXPECT_EQ(store.Get("LTTime", "DOPMax", ""), "1.0");
 }
 
-TEST_F(LongTermSamplerTest, EqualHdopPassesTheGate)
-{
-    OpenWithRow("1", "Secs");
-    sampler.SetThreshold("1.0");
-    StartSampling();
-    gps.FixQuality = "2";
-    gps.HDOP = 1.0f;
-    PassWithPosition(10);
-    EXPECT_EQ(view.status, "Running");
-    EXPECT_EQ(sampler.Row(0).RowSampleCount, 1);
-}
-
-TEST_F(LongTermSamplerTest, EmptyThresholdHoldsEveryReportedHdop)
-{
-    OpenWithRow("1", "Secs");
-    sampler.SetThreshold("");
-    EXPECT_EQ(store.Get("LTTime", "DOPMax", "x"), "");
-    StartSampling();
-    PassWithPosition(10);
-    EXPECT_EQ(view.status, "D.O.P. Hold");
-}
-
-TEST_F(LongTermSamplerTest, AltitudesSumRoundingHalvesToEven)
+TEST_F(LongTermSamplerTest, AltitudeSumRoundsHalvesToEvenAndStaysInFeet)
 {
     OpenWithRow("1", "Secs");
     StartSampling();
     gps.AltUnit = "FE";
-    gps.Altitude = 100.5f;
-    gps.NewAltitude = true;
-    sampler.TimerPop();
-    EXPECT_EQ(sampler.AltSum(), 100);
-    gps.Altitude = 101.5f;
-    gps.NewAltitude = true;
-    sampler.TimerPop();
+    for (float altitude : {100.5f, 101.5f}) {
+        gps.Altitude = altitude;
+        gps.NewAltitude = true;
+        sampler.TimerPop();
+    }
     EXPECT_EQ(sampler.AltSum(), 202);
-    EXPECT_EQ(view.altitude, "101.0 Feet");
-    EXPECT_EQ(view.altSamples, "2");
+    EXPECT_EQ(view.shown["alt"], "101.0 Feet");
+    EXPECT_EQ(view.shown["altSamples"], "2");
     EXPECT_FALSE(gps.NewAltitude);
-}
 
-TEST_F(LongTermSamplerTest, AltitudeSumStaysInFeetWhenTheUnitChanges)
-{
-    OpenWithRow("1", "Secs");
-    StartSampling();
     gps.AltUnit = "ME";
-    gps.Altitude = 100.0f;
-    gps.NewAltitude = true;
-    sampler.TimerPop(); // 328 feet
+    gps.Altitude = 100.0f; // 328 feet
     settings.SmallUnit = "ME";
     gps.NewAltitude = true;
     sampler.TimerPop();
-    EXPECT_EQ(sampler.AltSum(), 656);
-    EXPECT_EQ(view.altitude, "100.0 Meters");
+    EXPECT_EQ(sampler.AltSum(), 530);
+    EXPECT_EQ(view.shown["alt"], "53.8 Meters");
 }
 
 TEST_F(LongTermSamplerTest, EveryHundredAndFirstCountedPassSaves)
@@ -381,12 +292,9 @@ TEST_F(LongTermSamplerTest, EveryHundredAndFirstCountedPassSaves)
     gps.NewPosition = false;
     for (int i = 0; i < 100; ++i)
         sampler.TimerPop();
+    gps.FixQuality = "0";
+    PassWithPosition(1); // a held pass does not count
     EXPECT_FALSE(store.Contains("Samps", "0"));
-
-    gps.FixQuality = "0"; // held passes do not count
-    PassWithPosition(1);
-    EXPECT_FALSE(store.Contains("Samps", "0"));
-
     gps.FixQuality = "1";
     gps.NewPosition = false;
     sampler.TimerPop();
@@ -397,9 +305,9 @@ TEST_F(LongTermSamplerTest, EveryHundredAndFirstCountedPassSaves)
 TEST_F(LongTermSamplerTest, SaveAllDataKeepsTheUserTickAndClearsRowsWithoutInterval)
 {
     OpenWithRow("10", "Mins");
-    sampler.SetInterval(1, "20");
+    sampler.SetInterval(1, "20"); // chosen but switched off by the user
     sampler.SetType(1, "Secs");
-    sampler.SetEnabled(2, true);
+    sampler.SetEnabled(2, true); // ticked without an interval
     sampler.SaveAllData();
     EXPECT_EQ(store.Get("LTEnab", "0", ""), "1");
     EXPECT_EQ(store.Get("LTEnab", "1", ""), "0");
@@ -408,7 +316,6 @@ TEST_F(LongTermSamplerTest, SaveAllDataKeepsTheUserTickAndClearsRowsWithoutInter
     EXPECT_EQ(store.Get("LTInt", "2", ""), "-");
     EXPECT_EQ(store.Get("LTTime", "2", ""), "0");
     EXPECT_FALSE(view.ticked[2]);
-    EXPECT_FALSE(sampler.Row(2).Enabled);
 }
 
 TEST_F(LongTermSamplerTest, ReopeningRestoresSumsAndAverages)
@@ -428,48 +335,29 @@ TEST_F(LongTermSamplerTest, ReopeningRestoresSumsAndAverages)
     reopened.Load();
     EXPECT_EQ(reopened.Row(0).RowSampleCount, 2);
     EXPECT_DOUBLE_EQ(reopened.Row(0).LatSum, 91.0);
-    EXPECT_EQ(reopenedView.lats[0], "45.50000\xC2\xB0");
+    EXPECT_EQ(reopenedView.shown["lat0"], "45.50000" + Deg);
     EXPECT_TRUE(reopenedView.ticked[0]);
     EXPECT_FALSE(reopened.SamplingStarted());
 }
 
-TEST_F(LongTermSamplerTest, DegreeFormatThreeShowsMinutesAndHemisphere)
-{
-    store.Save("LTEnab", "0", "1");
-    store.Save("Samps", "0", "2");
-    store.Save("Lats", "0", "91");
-    store.Save("Lons", "0", "15.5");
-    settings.DegreeFormat = 3;
-    gps.LatDir = "S";
-    gps.LonDir = "W";
-    sampler.Load();
-    EXPECT_EQ(view.lats[0], "45\xC2\xB0 30.00000' S");
-    EXPECT_EQ(view.lons[0], "7\xC2\xB0 45.00000' W");
-}
-
-TEST_F(LongTermSamplerTest, ClearStatsYesZeroesAndKeepsSampling)
+TEST_F(LongTermSamplerTest, ClearStatsYesZeroesEverythingAndKeepsSampling)
 {
     OpenWithRow("1", "Secs");
     StartSampling();
     PassWithPosition(2);
-    gps.NewAltitude = true;
-    sampler.TimerPop();
     hooks.answer = true;
     sampler.ClearStats();
     EXPECT_EQ(hooks.asked, "Clear Verification|Are you sure you want to clear all data from all accumulators ?");
-    EXPECT_EQ(sampler.Row(0).RowSampleCount, 0);
     EXPECT_EQ(sampler.Row(0).LatSum, 0.0);
-    EXPECT_EQ(view.samples[0], "");
-    EXPECT_EQ(view.lats[0], "");
-    EXPECT_EQ(view.altitude, "");
+    EXPECT_EQ(view.shown["samples0"], "");
+    EXPECT_EQ(view.shown["lat0"], "");
+    EXPECT_EQ(view.shown["alt"], "");
     EXPECT_EQ(store.Get("Samps", "0", ""), "0");
     EXPECT_EQ(store.Get("Altitude", "AltSamps", ""), "0");
-    EXPECT_TRUE(sampler.SamplingStarted());
-    PassWithPosition(2);
-    EXPECT_EQ(sampler.Row(0).RowSampleCount, 1);
+    EXPECT_EQ(PassWithPosition(2), 1) << "sampling goes on with the old interval";
 }
 
-TEST_F(LongTermSamplerTest, ClearStatsReturnsSamplingToItsState)
+TEST_F(LongTermSamplerTest, ClearStatsReturnsSamplingToTheStateItFound)
 {
     OpenWithRow("1", "Secs");
     hooks.answer = true;

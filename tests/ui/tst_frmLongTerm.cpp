@@ -67,10 +67,7 @@ TEST_F(LongTermWindowTest, OpensStoppedWithDesignTextsAndEmptyStore)
     EXPECT_EQ(Child<QLabel>(window, "lblAlt")->text(), "0");
     EXPECT_EQ(Child<QLabel>(window, "lblSamples_9")->text(), "0");
     EXPECT_EQ(Child<QLabel>(window, "lblSamples_9")->toolTip(), "Sampling not started.");
-    EXPECT_EQ(Child<QCheckBox>(window, "chkEnabled_9")->text(), "Samp 10");
-    EXPECT_EQ(Child<QComboBox>(window, "cboInterval_0")->count(), 60);
     EXPECT_EQ(Child<QComboBox>(window, "cboInterval_0")->currentIndex(), -1);
-    EXPECT_EQ(Child<QComboBox>(window, "cboIntType_0")->itemText(2), "Hours");
     EXPECT_EQ(store.Get("Showing", "LongTerm", ""), "-1");
     EXPECT_EQ(settings.ShowingLongTerm, -1);
     window->close();
@@ -137,16 +134,6 @@ TEST_F(LongTermWindowTest, StartSamplesThroughTheControlsAndCloseSavesFirst)
     EXPECT_EQ(store.Get("Lats", "0", ""), "47.5");
     EXPECT_EQ(store.Get("Showing", "LongTerm", ""), "0");
     EXPECT_EQ(settings.ShowingLongTerm, 0);
-}
-
-TEST_F(LongTermWindowTest, ClosedByTheProgramKeepsItsShowingEntry)
-{
-    QPointer<frmLongTerm> window = Open();
-    settings.AppClosing = -1;
-    window->close();
-    EXPECT_EQ(store.Get("Showing", "LongTerm", ""), "-1");
-    EXPECT_EQ(settings.ShowingLongTerm, -1);
-    EXPECT_TRUE(store.Contains("LongTerm", "Left"));
 }
 
 TEST_F(LongTermWindowTest, HoldShowsLightRedStatus)
