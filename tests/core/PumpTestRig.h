@@ -8,15 +8,18 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace trakora::testing {
+
+constexpr auto LT = DisplayWindow::LongTerm;
+constexpr auto DS = DisplayWindow::DataStat;
+constexpr auto SP = DisplayWindow::ShowPos;
+constexpr auto SI = DisplayWindow::SatInfo;
+constexpr auto SK = DisplayWindow::SatPos;
 
 class FakePort : public ISerialPort {
 public:
@@ -47,24 +50,16 @@ public:
     std::vector<int> OpenedNumbers;
     std::string DevicePath = "/dev/ttyUSB0";
     std::string Written;
-    bool OpenFails = false;
-    bool IsOpen = false;
-    bool Gone = false;
+    bool OpenFails = false, IsOpen = false, Gone = false;
     int ReadCount = 0;
 };
 
 class FakeTimer : public ITimer {
 public:
-    void Arm(int milliseconds) override
-    {
-        Current = milliseconds;
-        ++Armed;
-    }
+    void Arm(int milliseconds) override { Current = milliseconds; }
     void Disarm() override { Current = 0; }
     int Interval() const override { return Current; }
-
     int Current = 0;
-    int Armed = 0;
 };
 
 class ScriptedClock : public IClock {
@@ -76,16 +71,10 @@ public:
 class FakeUi : public IPumpUserInterface {
 public:
     void ShowMessage(std::string_view text) override { Shown.emplace_back(text); }
-    void Yield() override
-    {
-        ++Yields;
-        if (OnYield)
-            OnYield();
-    }
+    void Yield() override { OnYield ? OnYield() : void(); }
     void OpenSettingsDialog() override { ++SettingsOpened; }
 
     std::vector<std::string> Shown;
-    int Yields = 0;
     int SettingsOpened = 0;
     std::function<void()> OnYield;
 };
@@ -95,45 +84,6 @@ public:
     void TimerPop(DisplayWindow window) override { Calls.push_back(window); }
     std::vector<DisplayWindow> Calls;
 };
-
-// A scratch folder per test, removed afterwards.
-class ScratchDir {
-public:
-    ScratchDir()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_path = std::filesystem::temp_directory_path() /
-                 (std::string("trakora-pump-") + info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
-    ~ScratchDir() { std::filesystem::remove_all(m_path); }
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
-    const std::filesystem::path& Path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
-inline void WriteLog(const std::string& path, const std::vector<std::string>& lines)
-{
-    std::ofstream out(path, std::ios::binary);
-    for (const auto& line : lines)
-        out << line << "\r\n";
-}
-
-inline std::vector<std::string> ReadLines(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 inline std::string Gga(const std::string& time)
 {
@@ -166,13 +116,6 @@ struct PumpRig {
         Settings.ShowingSatInfo = Settings.ShowingSatPos = FlagSet;
     }
 
-    void ReplayFile(const std::string& path, bool timed)
-    {
-        Settings.FileInput = FlagSet;
-        Settings.ReadRealTime = timed ? FlagSet : FlagClear;
-        Settings.InputFileName = path;
-    }
-
     std::unique_ptr<GpsState> Gps;
     ProgramSettings Settings;
     NMEAParse Parse;
@@ -183,8 +126,7 @@ struct PumpRig {
     SentenceDispatcher Dispatcher;
     FakePort Port;
     ScriptedClock Clock;
-    FakeTimer Timer1;
-    FakeTimer Velmor;
+    FakeTimer Timer1, Velmor;
     FakeUi Ui;
     RefreshLog Windows;
     InputPump Pump;

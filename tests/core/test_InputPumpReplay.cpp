@@ -5,224 +5,166 @@
 
 #include <gmock/gmock.h>
 
-#include <unistd.h>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 using namespace trakora;
 using namespace trakora::testing;
 using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
+namespace fs = std::filesystem;
 
 namespace {
 
-constexpr auto LT = DisplayWindow::LongTerm;
-constexpr auto DS = DisplayWindow::DataStat;
-constexpr auto SP = DisplayWindow::ShowPos;
-constexpr auto SI = DisplayWindow::SatInfo;
-constexpr auto SK = DisplayWindow::SatPos;
-
 // Three one-second epochs of a receiver, each ended by its GGA.
-std::vector<std::string> ThreeEpochs()
+const std::vector<std::string> ThreeEpochs = {Rmc("120001"), Gsa(), Gga("120001"), Rmc("120002"), Gsa(),
+                                              Gga("120002"), Rmc("120003"), Gsa(), Gga("120003")};
+
+std::vector<std::string> ReadLines(const fs::path& path)
 {
-    return {Rmc("120001"), Gsa(), Gga("120001"), Rmc("120002"), Gsa(),
-            Gga("120002"), Rmc("120003"), Gsa(), Gga("120003")};
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line.substr(0, line.find('\r')));
+    return lines;
 }
 
-// Runs the test body inside a scratch folder, so relative log names land there.
-class InScratchDir {
-public:
-    InScratchDir() : m_old(std::filesystem::current_path()) { std::filesystem::current_path(Dir.Path()); }
-    ~InScratchDir() { std::filesystem::current_path(m_old); }
-    ScratchDir Dir;
+// Each test runs inside its own scratch folder, so relative log names land there.
+class Replay : public ::testing::Test {
+protected:
+    void SetUp() override { fs::create_directories(Dir), fs::current_path(Dir); }
+    void TearDown() override { fs::current_path(m_old), fs::remove_all(Dir); }
 
-private:
-    std::filesystem::path m_old;
+    void Load(const std::vector<std::string>& lines, bool timed = false, bool record = false)
+    {
+        std::ofstream out(Dir / "in.TKL", std::ios::binary);
+        for (const auto& line : lines)
+            out << line << "\r\n";
+        rig.Settings.FileInput = FlagSet;
+        rig.Settings.ReadRealTime = timed ? FlagSet : FlagClear;
+        rig.Settings.InputFileName = (Dir / "in.TKL").string();
+        if (record)
+            rig.Settings.WriteData = 1, rig.Settings.OutputFileName = (Dir / "out.TKL").string();
+    }
+
+    fs::path m_old = fs::current_path();
+    fs::path Dir = fs::temp_directory_path() /
+                   (std::string("trakora-pump-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    PumpRig rig;
 };
 
-TEST(InputPumpReplay, FastReplayRefreshesEveryOpenWindowInOrderAfterEachGGA)
+TEST_F(Replay, FastReplayRefreshesTheOpenWindowsInOrderRightAfterEachGGA)
 {
-    ScratchDir dir;
-    WriteLog(dir.File("in.TKL"), ThreeEpochs());
-    PumpRig rig;
-    rig.ReplayFile(dir.File("in.TKL"), false);
+    Load(ThreeEpochs);
     rig.ShowAllWindows();
-    std::vector<std::size_t> linesAtRefresh;
-    rig.Ui.OnYield = [&] { linesAtRefresh.push_back(rig.Raw.Lines.size()); };
+    rig.Settings.ShowingSatInfo = FlagClear;
+    int yields = 0;
+    rig.Ui.OnYield = [&] {
+        const auto ggas = std::count_if(rig.Raw.Lines.begin(), rig.Raw.Lines.end(),
+                                        [](const std::string& line) { return line.rfind("$GPGGA", 0) == 0; });
+        EXPECT_EQ(rig.Windows.Calls.size(), 4u * static_cast<std::size_t>(ggas)) << "at yield " << ++yields;
+    };
     rig.Pump.Start();
 
-    EXPECT_THAT(rig.Raw.Lines, ElementsAreArray(ThreeEpochs()));
-    std::vector<DisplayWindow> once = {LT, DS, SP, SI, SK};
-    std::vector<DisplayWindow> expected;
-    for (int epoch = 0; epoch < 3; ++epoch)
-        expected.insert(expected.end(), once.begin(), once.end());
-    EXPECT_EQ(rig.Windows.Calls, expected);
+    EXPECT_EQ(rig.Raw.Lines, ThreeEpochs);
+    EXPECT_THAT(rig.Windows.Calls, ElementsAre(LT, DS, SP, SK, LT, DS, SP, SK, LT, DS, SP, SK));
+    EXPECT_EQ(yields, 9 + 3) << "one per line and one after each epoch's refresh";
     EXPECT_THAT(rig.Ui.Shown, ElementsAre("End of file."));
     EXPECT_EQ(rig.Settings.InputRunning, FlagSet) << "input stays running at the end of the file";
     EXPECT_EQ(rig.Timer1.Current, 0);
-    // A yield after every line (the route is complete) and one more after each epoch's refresh.
-    EXPECT_EQ(linesAtRefresh.size(), 9u + 3u);
 }
 
-TEST(InputPumpReplay, FastReplayRefreshesOnlyWindowsThatAreOpen)
+TEST_F(Replay, StopDuringFastReplayThenContinueReadsAndRecordsEveryLineExactlyOnce)
 {
-    ScratchDir dir;
-    WriteLog(dir.File("in.TKL"), ThreeEpochs());
-    PumpRig rig;
-    rig.ReplayFile(dir.File("in.TKL"), false);
-    rig.Settings.ShowingSatPos = FlagSet;
-    rig.Settings.ShowingDataStat = FlagSet;
-    rig.Pump.Start();
-    EXPECT_THAT(rig.Windows.Calls, ElementsAre(DS, SK, DS, SK, DS, SK));
-}
-
-TEST(InputPumpReplay, StopDuringFastReplayThenContinueReadsEveryLineExactlyOnce)
-{
-    InScratchDir scratch;
-    const std::vector<std::string> lines = ThreeEpochs();
-    WriteLog(scratch.Dir.File("in.TKL"), lines);
-    PumpRig rig;
-    rig.ReplayFile(scratch.Dir.File("in.TKL"), false);
-    rig.Settings.WriteData = 1;
-    rig.Settings.SavePositionInfo = 1;
-    rig.Settings.SaveWaypointInfo = 1;
-    rig.Settings.SavePRNInfo = 1;
-    rig.Settings.OutputFileName = scratch.Dir.File("out.TKL");
-
+    Load(ThreeEpochs, false, true);
+    rig.Settings.SavePositionInfo = rig.Settings.SaveWaypointInfo = rig.Settings.SavePRNInfo = 1;
     int yields = 0;
     rig.Ui.OnYield = [&] {
         if (++yields == 5) // after the first line of the second epoch
             rig.Pump.Stop();
     };
     rig.Pump.Start();
-    const std::size_t readBeforeStop = rig.Raw.Lines.size();
-    EXPECT_EQ(readBeforeStop, 4u);
+    const std::vector<std::string> firstFour(ThreeEpochs.begin(), ThreeEpochs.begin() + 4);
+    EXPECT_EQ(rig.Raw.Lines, firstFour);
     EXPECT_TRUE(rig.Ui.Shown.empty()) << "a stopped replay does not reach the end of the file";
-    EXPECT_FALSE(rig.Input.IsOpen());
-    EXPECT_FALSE(rig.Output.IsOpen());
-    EXPECT_THAT(ReadLines(scratch.Dir.File("out.TKL")),
-                ElementsAreArray(lines.begin(), lines.begin() + static_cast<long>(readBeforeStop)));
+    EXPECT_FALSE(rig.Input.IsOpen() || rig.Output.IsOpen());
+    EXPECT_EQ(ReadLines(Dir / "out.TKL"), firstFour);
 
     rig.Ui.OnYield = nullptr;
     rig.Pump.Continue();
-    EXPECT_THAT(rig.Raw.Lines, ElementsAreArray(lines)) << "nothing lost, nothing read twice";
-    EXPECT_THAT(ReadLines(scratch.Dir.File("out.TKL")), ElementsAreArray(lines));
+    EXPECT_EQ(rig.Raw.Lines, ThreeEpochs) << "nothing lost, nothing read twice";
+    EXPECT_EQ(ReadLines(Dir / "out.TKL"), ThreeEpochs);
     EXPECT_TRUE(rig.DispatchMessages.Shown.empty()) << "recording after Continue must not hit a closed log";
     EXPECT_THAT(rig.Ui.Shown, ElementsAre("End of file."));
 }
 
-TEST(InputPumpReplay, StartAfterStopReadsTheLogFromTheBeginningAndRecordsAgain)
+TEST_F(Replay, ContinueWithoutStartAndStartAfterStopReadFromTheBeginningAndRecord)
 {
-    InScratchDir scratch;
-    const std::vector<std::string> lines = {Gga("120001"), Gga("120002")};
-    WriteLog(scratch.Dir.File("in.TKL"), lines);
-    PumpRig rig;
-    rig.ReplayFile(scratch.Dir.File("in.TKL"), false);
-    rig.Settings.WriteData = 1;
-    rig.Settings.OutputFileName = scratch.Dir.File("out.TKL");
-    rig.Pump.Start();
+    Load({Gga("120001"), Gga("120002")}, false, true);
+    rig.Pump.Continue();
     rig.Pump.Stop();
     rig.Pump.Start();
-
     EXPECT_EQ(rig.Raw.Lines.size(), 4u);
-    EXPECT_EQ(ReadLines(scratch.Dir.File("out.TKL")).size(), 4u) << "recording resumes after Stop";
+    EXPECT_EQ(ReadLines(Dir / "out.TKL").size(), 4u) << "recording resumes after Stop";
     EXPECT_TRUE(rig.DispatchMessages.Shown.empty());
 }
 
-TEST(InputPumpReplay, NestedRunsFromAYieldAreRefused)
+TEST_F(Replay, NestedRunsFromAYieldAreRefused)
 {
-    ScratchDir dir;
-    WriteLog(dir.File("in.TKL"), ThreeEpochs());
-    PumpRig rig;
-    rig.ReplayFile(dir.File("in.TKL"), false);
-    bool nestedOnce = false;
-    std::size_t linesDuringNested = 0;
+    Load(ThreeEpochs);
+    std::size_t nestedLines = 1;
     rig.Ui.OnYield = [&] {
-        if (nestedOnce)
-            return;
-        nestedOnce = true;
+        rig.Ui.OnYield = nullptr;
         const std::size_t before = rig.Raw.Lines.size();
-        EXPECT_TRUE(rig.Pump.Running());
         rig.Pump.Start();
         rig.Pump.Continue();
         rig.Pump.Run();
         rig.Pump.Timer1Tick();
-        linesDuringNested = rig.Raw.Lines.size() - before;
+        nestedLines = rig.Raw.Lines.size() - before;
     };
     rig.Pump.Start();
-    EXPECT_EQ(linesDuringNested, 0u);
-    EXPECT_THAT(rig.Raw.Lines, ElementsAreArray(ThreeEpochs()));
+    EXPECT_EQ(nestedLines, 0u);
+    EXPECT_EQ(rig.Raw.Lines, ThreeEpochs);
     EXPECT_THAT(rig.Ui.Shown, ElementsAre("End of file."));
     EXPECT_FALSE(rig.Pump.Running());
 }
 
-TEST(InputPumpReplay, TimedReplayLocksOntoTheClocksSecondsDigit)
+TEST_F(Replay, TimedReplayLocksOntoTheClocksSecondsDigitAndEndsWithoutTick)
 {
-    ScratchDir dir;
     std::vector<std::string> lines;
-    for (int second = 7; second <= 16; ++second) {
-        const std::string time = "1200" + std::string(second < 10 ? "0" : "") + std::to_string(second);
-        lines.push_back(Rmc(time));
-        lines.push_back(Gga(time));
-    }
-    WriteLog(dir.File("in.TKL"), lines);
-    PumpRig rig;
+    for (const char* time : {"120007", "120008", "120009", "120010", "120011", "120012", "120013", "120014"})
+        lines.insert(lines.end(), {Rmc(time), Gga(time)});
+    Load(lines, true);
     rig.ShowAllWindows();
-    rig.ReplayFile(dir.File("in.TKL"), true);
     rig.Clock.Time = ToLocalTime(CivilDateTime{2024, 5, 1, 9, 41, 33});
     rig.Pump.Start();
-
-    // Clock digit 3: times ending in 7, 8, 9, 0 and 1 are read on; the first
-    // line whose time ends in 2 brings the replay within a second.
-    EXPECT_EQ(rig.Gps->UtcTime, "120012");
+    // Clock digit 3: times ending in 7 to 1 are read on; the first line whose
+    // time ends in 2 brings the replay within a second.
     EXPECT_EQ(rig.Raw.Lines.back(), Rmc("120012"));
     EXPECT_EQ(rig.Settings.SyncWaitPending, FlagSet);
     EXPECT_EQ(rig.Timer1.Current, InputPump::TickInterval);
     EXPECT_TRUE(rig.Windows.Calls.empty()) << "timed replay refreshes only on ticks";
 
-    // The next tick on the same second: still waiting, nothing read.
     const std::size_t before = rig.Raw.Lines.size();
     rig.Pump.Timer1Tick();
-    EXPECT_EQ(rig.Raw.Lines.size(), before);
-    EXPECT_EQ(rig.Timer1.Current, InputPump::TickInterval);
-
-    // One second later the replay reads up to the next second's first line.
+    EXPECT_EQ(rig.Raw.Lines.size(), before) << "same second: still waiting";
     rig.Clock.Time += 1;
     rig.Pump.Timer1Tick();
-    EXPECT_THAT(std::vector<std::string>(rig.Raw.Lines.begin() + static_cast<long>(before), rig.Raw.Lines.end()),
-                ElementsAre(Gga("120012"), Rmc("120013")))
+    EXPECT_EQ(std::vector<std::string>(rig.Raw.Lines.begin() + static_cast<long>(before), rig.Raw.Lines.end()),
+              (std::vector<std::string>{Gga("120012"), Rmc("120013")}))
         << "no extra dispatch of a leftover fragment after the wait";
-    EXPECT_EQ(rig.Gps->UtcTime, "120013");
-    EXPECT_TRUE(rig.Ui.Shown.empty());
-}
-
-TEST(InputPumpReplay, TimedReplayEndsWithTheMessageAndNoTick)
-{
-    ScratchDir dir;
-    WriteLog(dir.File("in.TKL"), {Gga("120005")});
-    PumpRig rig;
-    rig.ReplayFile(dir.File("in.TKL"), true);
-    rig.Clock.Time = ToLocalTime(CivilDateTime{2024, 5, 1, 9, 41, 0});
-    rig.Pump.Start(); // clock digit 0, nothing decoded yet (counts as 0): wait
-    EXPECT_TRUE(rig.Raw.Lines.empty());
-    EXPECT_EQ(rig.Timer1.Current, InputPump::TickInterval);
     EXPECT_TRUE(rig.Ui.Shown.empty());
 
-    rig.Clock.Time += 2; // two behind: read on, and after time 5 still far behind
+    rig.Clock.Time += 5; // digit 9: the rest is three or more behind
     rig.Pump.Timer1Tick();
-    EXPECT_EQ(rig.Gps->UtcTime, "120005");
+    EXPECT_EQ(rig.Gps->UtcTime, "120014");
     EXPECT_THAT(rig.Ui.Shown, ElementsAre("End of file."));
     EXPECT_EQ(rig.Timer1.Current, 0);
-    EXPECT_EQ(rig.Settings.InputRunning, FlagSet);
 }
 
-TEST(InputPumpReplay, RealTimeSyncCheckComparesOnlyTheSecondsDigits)
+TEST_F(Replay, RealTimeSyncCheckComparesOnlyTheSecondsDigits)
 {
-    PumpRig rig;
-    struct Case {
-        int clockSecond;
-        const char* utc;
-        bool readOn;
-    };
-    const Case cases[] = {
+    const struct { int clockSecond; const char* utc; bool readOn; } cases[] = {
         {3, "120013", false}, // level
         {3, "120012", false}, // one behind
         {3, "120011", true},  // two behind
@@ -230,88 +172,54 @@ TEST(InputPumpReplay, RealTimeSyncCheckComparesOnlyTheSecondsDigits)
         {0, "120009", false}, // wraps: one behind
         {1, "120009", true},  // wraps: two behind
         {3, "12001x", true},  // a non-digit counts as 0
-        {1, "12000x", false},
+        {1, "", false},       // nothing decoded yet counts as 0
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         rig.Clock.Time = ToLocalTime(CivilDateTime{2024, 5, 1, 10, 20, 40 + c.clockSecond});
         rig.Gps->UtcTime = c.utc;
         EXPECT_EQ(rig.Pump.RealTimeSyncCheck(), c.readOn) << c.clockSecond << " vs " << c.utc;
     }
 }
 
-TEST(InputPumpReplay, WriteDataZeroOpensNoLogButNamesTheDefaultOne)
+TEST_F(Replay, WriteDataChoosesWhetherTheDefaultLogInTheCurrentFolderIsRecorded)
 {
-    InScratchDir scratch;
-    WriteLog(scratch.Dir.File("in.TKL"), {Gga("120001")});
-    PumpRig rig;
-    rig.ReplayFile(scratch.Dir.File("in.TKL"), false);
-    rig.Clock.Time = ToLocalTime(CivilDateTime{2004, 3, 17, 8, 0, 0});
-    rig.Pump.Start();
-
-    EXPECT_EQ(rig.Settings.OutputFileName, "GP040317.TKL");
-    EXPECT_EQ(rig.Settings.OutputFileNumber, -1);
-    EXPECT_FALSE(rig.Output.IsOpen());
-    EXPECT_FALSE(std::filesystem::exists(scratch.Dir.Path() / "GP040317.TKL"));
+    Load({Gga("120001"), Gsa()});
+    for (int writeData : {0, 1}) {
+        PumpRig run;
+        run.Settings = rig.Settings;
+        run.Settings.WriteData = writeData;
+        run.Clock.Time = ToLocalTime(CivilDateTime{2004, 3, 17, 8, 0, 0});
+        run.Pump.Start();
+        EXPECT_EQ(run.Settings.OutputFileName, "GP040317.TKL");
+        // Only the position group is recorded by default.
+        EXPECT_EQ(ReadLines(Dir / "GP040317.TKL"), writeData ? std::vector<std::string>{Gga("120001")}
+                                                             : std::vector<std::string>{});
+        EXPECT_EQ(fs::exists(Dir / "GP040317.TKL"), writeData == 1);
+    }
 }
 
-TEST(InputPumpReplay, WriteDataOneRecordsToTheDefaultLogInTheCurrentFolder)
+TEST_F(Replay, OutputLogThatCannotBeOpenedTurnsRecordingOffAndInputGoesOn)
 {
-    InScratchDir scratch;
-    WriteLog(scratch.Dir.File("in.TKL"), {Gga("120001"), Gsa()});
-    PumpRig rig;
-    rig.ReplayFile(scratch.Dir.File("in.TKL"), false);
-    rig.Settings.WriteData = 1;
-    rig.Clock.Time = ToLocalTime(CivilDateTime{2004, 3, 17, 8, 0, 0});
+    Load({Gga("120001")}, false, true);
+    rig.Settings.OutputFileName = (Dir / "missing/out.TKL").string();
     rig.Pump.Start();
-
-    EXPECT_GE(rig.Settings.OutputFileNumber, 0);
-    EXPECT_NE(rig.Settings.OutputFileNumber, rig.Settings.InputFileNumber);
-    EXPECT_THAT(ReadLines((scratch.Dir.Path() / "GP040317.TKL").string()), ElementsAre(Gga("120001")))
-        << "only the position group is recorded by default";
-}
-
-TEST(InputPumpReplay, OutputLogThatCannotBeOpenedTurnsRecordingOffAndInputGoesOn)
-{
-    ScratchDir dir;
-    WriteLog(dir.File("in.TKL"), {Gga("120001")});
-    PumpRig rig;
-    rig.ReplayFile(dir.File("in.TKL"), false);
-    rig.Settings.WriteData = 1;
-    rig.Settings.OutputFileName = dir.File("missing/out.TKL");
-    rig.Pump.Start();
-
-    ASSERT_EQ(rig.Ui.Shown.size(), 2u);
-    EXPECT_EQ(rig.Ui.Shown[0], "Error 2 opening output file: " + dir.File("missing/out.TKL") +
-                                   "\n\nNo such file or directory");
-    EXPECT_EQ(rig.Ui.Shown[1], "End of file.");
+    EXPECT_THAT(rig.Ui.Shown, ElementsAre("Error 2 opening output file: " + rig.Settings.OutputFileName +
+                                              "\n\nNo such file or directory",
+                                          "End of file."));
     EXPECT_EQ(rig.Settings.WriteData, 0);
     EXPECT_EQ(rig.Gps->UtcTime, "120001");
 }
 
-TEST(InputPumpReplay, InputLogThatCannotBeOpenedOpensTheSettingsAndStops)
+TEST_F(Replay, InputLogThatCannotBeOpenedOpensTheSettingsAndStops)
 {
-    ScratchDir dir;
-    PumpRig rig;
-    rig.ReplayFile(dir.File("absent.TKL"), false);
+    Load({});
+    rig.Settings.InputFileName = (Dir / "absent.TKL").string();
     rig.Pump.Start();
-
     EXPECT_THAT(rig.Ui.Shown, ElementsAre("Cannot open input file.  Please check the settings screen.\n\n"
                                           "Error # 2 - No such file or directory"));
     EXPECT_EQ(rig.Ui.SettingsOpened, 1);
     EXPECT_EQ(rig.Settings.InputRunning, FlagClear);
-    EXPECT_EQ(rig.Settings.InputFileNumber, -1);
     EXPECT_EQ(rig.Timer1.Current, 0);
-}
-
-TEST(InputPumpReplay, ContinueWithoutAnEarlierStartOpensTheLogFromItsBeginning)
-{
-    ScratchDir dir;
-    WriteLog(dir.File("in.TKL"), ThreeEpochs());
-    PumpRig rig;
-    rig.ReplayFile(dir.File("in.TKL"), false);
-    rig.Pump.Continue();
-    EXPECT_THAT(rig.Raw.Lines, ElementsAreArray(ThreeEpochs()));
-    EXPECT_EQ(rig.Settings.InputRunning, FlagSet);
 }
 
 } // namespace
