@@ -6,7 +6,10 @@
 #include "nmea/NMEAParse.h"
 #include "nmea/SentenceDispatcher.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -91,6 +94,16 @@ inline bool SameStateBesidesSentence(const GpsState& expected, const GpsState& a
     copy->SentenceField = actual.SentenceField;
     copy->SentenceFieldCount = actual.SentenceFieldCount;
     return *copy == actual;
+}
+
+// Feeds `body` and checks that it changed exactly what `change` sets on a copy
+// of the state before.
+inline void ExpectChange(Harness& h, const std::string& body, const std::function<void(GpsState&)>& change)
+{
+    auto expected = std::make_unique<GpsState>(*h.Gps);
+    h.FeedBody(body);
+    change(*expected);
+    EXPECT_TRUE(SameStateBesidesSentence(*expected, *h.Gps)) << body;
 }
 
 } // namespace trakora::testing

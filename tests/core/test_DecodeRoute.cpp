@@ -4,218 +4,103 @@
 
 using trakora::GpsState;
 using trakora::MaxWaypoints;
-using trakora::Waypoint;
+using trakora::testing::ExpectChange;
 using trakora::testing::Harness;
-using trakora::testing::SameStateBesidesSentence;
 
 namespace {
 
-std::vector<std::string> Names(const GpsState& gps)
+// Waypoint table entry i as "name lat latDir lon lonDir".
+std::string Row(const GpsState& gps, int i)
 {
-    std::vector<std::string> names;
-    for (int i = 0; i < gps.WaypointCount; ++i)
-        names.push_back(gps.Waypoints[i].WpName.Str());
-    return names;
+    const trakora::Waypoint& wp = gps.Waypoints[i];
+    return wp.WpName.Str() + " " + std::to_string(wp.WpLat) + wp.WpLatDir.Str() + " " + std::to_string(wp.WpLon)
+           + wp.WpLonDir.Str();
 }
 
-TEST(DecodeRMB, FillsEveryFieldInOrder)
+TEST(DecodeRMB, FillsEveryFieldAndBearsFromTheStoredVariation)
 {
     Harness h;
-    auto expected = std::make_unique<GpsState>(*h.Gps);
-    h.FeedBody("GPRMB,A,0.66,L,003,004,4917.24,N,12309.57,W,001.3,052.5,000.5,V");
-    expected->RMBStatus = "A";
-    expected->CrossTrackErr = 0.66f;
-    expected->SteerDir = "L";
-    expected->OriginWaypoint = "003";
-    expected->DestWaypoint = "004";
-    expected->DestLat = 4917.24f; // raw, not converted
-    expected->DestLatDir = "N";
-    expected->DestLon = 12309.57f;
-    expected->DestLonDir = "W";
-    expected->DestRange = 1.3f;
-    expected->DestBearingTrue = 52.5f;
-    expected->DestBearingMag = 52.5f;
-    expected->DestClosingVel = 0.5f;
-    expected->ArrivalStatus = "V";
-    EXPECT_TRUE(SameStateBesidesSentence(*expected, *h.Gps));
-}
-
-TEST(DecodeRMB, MagneticBearingUsesTheStoredVariation)
-{
-    Harness h;
+    ExpectChange(h, "GPRMB,A,0.66,L,003,004,4917.24,N,12309.57,W,001.3,052.5,000.5,V", [](GpsState& g) {
+        g.RMBStatus = "A", g.CrossTrackErr = 0.66f, g.SteerDir = "L", g.OriginWaypoint = "003", g.DestWaypoint = "004";
+        g.DestLat = 4917.24f, g.DestLatDir = "N", g.DestLon = 12309.57f, g.DestLonDir = "W"; // raw, not converted
+        g.DestRange = 1.3f, g.DestBearingTrue = g.DestBearingMag = 52.5f, g.DestClosingVel = 0.5f, g.ArrivalStatus = "V";
+    });
+    ExpectChange(h, "GPRMB,V,,R,ORIGIN-LONG,DEST,x,N,,W,,,,A", [](GpsState& g) {
+        g.RMBStatus = "V", g.SteerDir = "R", g.OriginWaypoint = "ORIGIN", g.DestWaypoint = "DEST", g.ArrivalStatus = "A";
+        g.CrossTrackErr = g.DestLat = g.DestLon = g.DestRange = g.DestBearingTrue = g.DestBearingMag = g.DestClosingVel = 0;
+    });
     h.FeedBody("GPRMC,000001,A,4807.038,N,01131.000,E,1.0,0,010104,10,E");
     h.FeedBody("GPRMB,A,0.66,L,003,004,4917.24,N,12309.57,W,001.3,5,000.5,V");
-    EXPECT_FLOAT_EQ(h.Gps->DestBearingMag, 355.0f);
+    EXPECT_FLOAT_EQ(h.Gps->DestBearingMag, 355.0f); // 5 - 10 E + 360
     h.FeedBody("GPRMC,000001,A,4807.038,N,01131.000,E,1.0,0,010104,10,W");
     h.FeedBody("GPRMB,A,0.66,L,003,004,4917.24,N,12309.57,W,001.3,355,000.5,V");
-    EXPECT_FLOAT_EQ(h.Gps->DestBearingMag, 5.0f);
-}
-
-TEST(DecodeRMB, UnreadableNumbersGiveZero)
-{
-    Harness h;
-    h.FeedBody("GPRMB,A,0.66,L,003,004,4917.24,N,12309.57,W,001.3,052.5,000.5,V");
-    h.FeedBody("GPRMB,V,,R,ORIGIN-LONG,DEST,x,N,,W,,,,A");
-    EXPECT_EQ(h.Gps->CrossTrackErr, 0.0f);
-    EXPECT_EQ(h.Gps->DestLat, 0.0f);
-    EXPECT_EQ(h.Gps->DestLon, 0.0f);
-    EXPECT_EQ(h.Gps->DestRange, 0.0f);
-    EXPECT_EQ(h.Gps->DestBearingTrue, 0.0f);
-    EXPECT_EQ(h.Gps->DestBearingMag, 0.0f);
-    EXPECT_EQ(h.Gps->DestClosingVel, 0.0f);
-    EXPECT_EQ(h.Gps->OriginWaypoint, "ORIGIN");
-    EXPECT_EQ(h.Gps->DestWaypoint, "DEST  ");
-    EXPECT_EQ(h.Gps->ArrivalStatus, "A");
+    EXPECT_FLOAT_EQ(h.Gps->DestBearingMag, 5.0f); // 355 + 10 W - 360
 }
 
 TEST(DecodeBOD, BearingsByTypeLetter)
 {
+    const struct { const char* Body; float True, Magnetic; } cases[] = {
+        {"GPBOD,099.3,T,105.6,M,POINTB,POINTA", 99.3f, 105.6f},
+        {"GPBOD,099.3,T,,,POINTB,", 99.3f, 0.0f},  // magnetic part missing
+        {"GPBOD,10, M ,20,X,B,A", 0.0f, 10.0f},    // blanks around the letter; X is no type
+        {"GPBOD,10,T,bad,T,B,A", 0.0f, 0.0f},      // the later unreadable bearing wins as 0
+        {"GPBOD,10,t,20,m,B,A", 0.0f, 0.0f},       // lower-case letters are no types
+    };
     Harness h;
-    h.FeedBody("GPBOD,099.3,T,105.6,M,POINTB,POINTA");
-    EXPECT_FLOAT_EQ(h.Gps->BODBearingTrue, 99.3f);
-    EXPECT_FLOAT_EQ(h.Gps->BODBearingMag, 105.6f);
-    EXPECT_EQ(h.Gps->DestWaypoint, "POINTB");
-    EXPECT_EQ(h.Gps->OriginWaypoint, "POINTA");
-
-    h.FeedBody("GPBOD,099.3,T,,,POINTB,");
-    EXPECT_FLOAT_EQ(h.Gps->BODBearingTrue, 99.3f);
-    EXPECT_EQ(h.Gps->BODBearingMag, 0.0f);
-    EXPECT_EQ(h.Gps->OriginWaypoint, "      ");
-
-    h.FeedBody("GPBOD,10, M ,20,X,B,A");
-    EXPECT_EQ(h.Gps->BODBearingTrue, 0.0f);
-    EXPECT_EQ(h.Gps->BODBearingMag, 10.0f);
-
-    h.FeedBody("GPBOD,10,T,bad,T,B,A");
-    EXPECT_EQ(h.Gps->BODBearingTrue, 0.0f); // the later unreadable bearing wins as 0
-    h.FeedBody("GPBOD,10,t,20,m,B,A");
-    EXPECT_EQ(h.Gps->BODBearingTrue, 0.0f);
-    EXPECT_EQ(h.Gps->BODBearingMag, 0.0f);
-}
-
-TEST(DecodeRTE, TwoSentenceRouteAppendsEachIdentifierOnce)
-{
-    Harness h;
-    h.FeedBody("GPRTE,2,1,c,0,PBRCPK,PBRTO,PTELGR,PPLAND");
-    EXPECT_FALSE(h.Gps->RouteComplete);
-    h.FeedBody("GPRTE,2,2,c,0,PYAMBU,PBRTO,PPFAIR");
-    EXPECT_TRUE(h.Gps->RouteComplete);
-    const std::vector<std::string> route = {"PBRCPK", "PBRTO ", "PTELGR", "PPLAND", "PYAMBU", "PPFAIR"};
-    EXPECT_EQ(Names(*h.Gps), route);
-    for (int i = 0; i < h.Gps->WaypointCount; ++i) {
-        const Waypoint& wp = h.Gps->Waypoints[i];
-        EXPECT_EQ(wp.WpLat, 0.0f);
-        EXPECT_EQ(wp.WpLatDir, "?");
-        EXPECT_EQ(wp.WpLon, 0.0f);
-        EXPECT_EQ(wp.WpLonDir, "?");
+    for (const auto& c : cases) {
+        h.FeedBody(c.Body);
+        EXPECT_FLOAT_EQ(h.Gps->BODBearingTrue, c.True) << c.Body;
+        EXPECT_FLOAT_EQ(h.Gps->BODBearingMag, c.Magnetic) << c.Body;
     }
+}
+
+TEST(DecodeRTE, RouteAppendsEachNewIdentifierOnceInOrder)
+{
+    Harness h;
+    ExpectChange(h, "GPRTE,3,1,c,0,ALONE", [](GpsState& g) { g.RouteComplete = false; }); // one identifier: no entry
     h.FeedBody("GPRTE,2,1,c,0,PBRCPK,PBRTO,PTELGR,PPLAND");
-    h.FeedBody("GPRTE,2,2,c,0,PYAMBU,PBRTO,PPFAIR");
-    EXPECT_EQ(Names(*h.Gps), route);
-}
-
-TEST(DecodeRTE, SingleIdentifierChangesOnlyRouteComplete)
-{
-    Harness h;
-    auto before = std::make_unique<GpsState>(*h.Gps);
-    h.FeedBody("GPRTE,3,1,c,0,ALONE");
-    before->RouteComplete = false;
-    EXPECT_TRUE(SameStateBesidesSentence(*before, *h.Gps));
-    h.FeedBody("GPRTE,1,1,c,0");
+    h.FeedBody("GPRTE,2,2,c,0,PYAMBU,PBRTO,PPFAIR,LONGNAME1");
     EXPECT_TRUE(h.Gps->RouteComplete);
-    EXPECT_EQ(h.Gps->WaypointCount, 0);
-}
-
-TEST(DecodeRTE, LongIdentifiersAreCutAndAppendedAnew)
-{
-    Harness h;
-    h.FeedBody("GPRTE,1,1,c,0,LONGNAME1,SHORT");
-    h.FeedBody("GPRTE,1,1,c,0,LONGNAME1,SHORT");
-    EXPECT_EQ(Names(*h.Gps), (std::vector<std::string>{"LONGNA", "SHORT ", "LONGNA"}));
+    ASSERT_EQ(h.Gps->WaypointCount, 7);
+    int entry = 0;
+    for (const char* name : {"PBRCPK", "PBRTO ", "PTELGR", "PPLAND", "PYAMBU", "PPFAIR", "LONGNA"})
+        EXPECT_EQ(Row(*h.Gps, entry++), std::string(name) + " 0.000000? 0.000000?");
+    // Sent again the route adds only the long identifier, which its cut name never matches.
+    h.FeedBody("GPRTE,2,1,c,0,PBRCPK,PBRTO,PTELGR,PPLAND");
+    h.FeedBody("GPRTE,2,2,c,0,PYAMBU,PBRTO,PPFAIR,LONGNAME1");
+    ASSERT_EQ(h.Gps->WaypointCount, 8);
+    EXPECT_EQ(h.Gps->Waypoints[7].WpName, "LONGNA");
 }
 
 TEST(DecodeRTE, FullTableIgnoresNewIdentifiers)
 {
     Harness h;
-    std::string body;
-    for (int i = 0; i < MaxWaypoints + 20;) {
-        body = "GPRTE,1,1,c,0";
-        for (int j = 0; j < 30; ++j, ++i)
-            body += ",W" + std::to_string(i);
-        h.FeedBody(body);
-    }
+    for (int i = 0; i < MaxWaypoints + 20; ++i)
+        h.FeedBody("GPWPL,1,N,2,E,W" + std::to_string(i));
+    h.FeedBody("GPRTE,1,1,c,0,NEW1,NEW2");
     EXPECT_EQ(h.Gps->WaypointCount, MaxWaypoints);
     EXPECT_EQ(h.Gps->Waypoints[MaxWaypoints - 1].WpName, "W1499 ");
-    h.FeedBody("GPWPL,4917.16,N,12310.64,W,NEWONE");
-    EXPECT_EQ(h.Gps->WaypointCount, MaxWaypoints);
-    // Known identifiers still take their positions.
-    h.FeedBody("GPWPL,4917.16,N,12310.64,W,W7");
+    h.FeedBody("GPWPL,4917.16,N,12310.64,W,W7"); // known identifiers still take their positions
     EXPECT_EQ(h.Gps->Waypoints[7].WpLat, 4917.16f);
-    EXPECT_EQ(h.Gps->Waypoints[7].WpLatDir, "N");
 }
 
 TEST(DecodeWPL, FillsInRouteWaypointsAndAppendsNewOnes)
 {
+    const struct { const char* Body; int Index; const char* Row; int Count; } steps[] = {
+        {"GPRTE,1,1,c,0,003,004", 1, "004    0.000000? 0.000000?", 2},
+        {"GPWPL,4917.16,N,12310.64,W,004", 1, "004    4917.160156N 12310.639648W", 2}, // raw, not converted
+        {"GPWPL,1,N,2,E,AB", 2, "AB     1.000000N 2.000000E", 3},
+        {"GPWPL,3,S,,W,AB", 2, "AB     3.000000S 2.000000W", 3}, // found by the trimmed name; unreadable kept
+        {"GPWPL,,N,x,E, AB", 3, " AB    0.000000N 0.000000E", 4},  // the field itself is not trimmed
+        {"GPWPL,1,N,2,E,ab", 4, "ab     1.000000N 2.000000E", 5},  // names are case-sensitive
+        {"GPWPL,1", 5, "       1.000000  0.000000 ", 6},            // missing fields read as empty
+    };
     Harness h;
-    h.FeedBody("GPRTE,1,1,c,0,003,004");
-    h.FeedBody("GPWPL,4917.16,N,12310.64,W,004");
-    ASSERT_EQ(h.Gps->WaypointCount, 2);
-    const Waypoint& filled = h.Gps->Waypoints[1];
-    EXPECT_EQ(filled.WpName, "004   ");
-    EXPECT_EQ(filled.WpLat, 4917.16f);
-    EXPECT_EQ(filled.WpLatDir, "N");
-    EXPECT_EQ(filled.WpLon, 12310.64f);
-    EXPECT_EQ(filled.WpLonDir, "W");
-    EXPECT_EQ(h.Gps->Waypoints[0].WpLatDir, "?");
-
-    h.FeedBody("GPWPL,3000.5,S,00010.25,E,HOME");
-    ASSERT_EQ(h.Gps->WaypointCount, 3);
-    EXPECT_EQ(h.Gps->Waypoints[2].WpName, "HOME  ");
-    EXPECT_EQ(h.Gps->Waypoints[2].WpLon, 10.25f);
-
-    h.FeedBody("GPWPL,3000.5,S,00010.25,E,HOME");
-    EXPECT_EQ(h.Gps->WaypointCount, 3);
-    h.FeedBody("GPWPL,3000.5,N,00010.25,E,HOME");
-    EXPECT_EQ(h.Gps->WaypointCount, 3);
-    EXPECT_EQ(h.Gps->Waypoints[2].WpLatDir, "N");
-}
-
-TEST(DecodeWPL, LookupTrimsTheStoredNameButNotTheField)
-{
-    Harness h;
-    h.FeedBody("GPWPL,1,N,2,E,AB");
-    h.FeedBody("GPWPL,3,N,4,E,AB");
-    EXPECT_EQ(h.Gps->WaypointCount, 1);
-    EXPECT_EQ(h.Gps->Waypoints[0].WpLat, 3.0f);
-    h.FeedBody("GPWPL,5,N,6,E, AB");
-    EXPECT_EQ(h.Gps->WaypointCount, 2);
-    h.FeedBody("GPWPL,5,N,6,E,ab");
-    EXPECT_EQ(h.Gps->WaypointCount, 3);
-}
-
-TEST(DecodeWPL, UnreadableCoordinates)
-{
-    Harness h;
-    h.FeedBody("GPWPL,,N,bad,E,NEW");
-    ASSERT_EQ(h.Gps->WaypointCount, 1);
-    EXPECT_EQ(h.Gps->Waypoints[0].WpLat, 0.0f);
-    EXPECT_EQ(h.Gps->Waypoints[0].WpLon, 0.0f);
-    EXPECT_EQ(h.Gps->Waypoints[0].WpLatDir, "N");
-    h.FeedBody("GPWPL,4917.16,N,12310.64,W,NEW");
-    h.FeedBody("GPWPL,,S,x,W,NEW");
-    EXPECT_EQ(h.Gps->Waypoints[0].WpLat, 4917.16f); // kept
-    EXPECT_EQ(h.Gps->Waypoints[0].WpLon, 12310.64f);
-    EXPECT_EQ(h.Gps->Waypoints[0].WpLatDir, "S");
-}
-
-TEST(DecodeWPL, ShortSentenceDoesNotReadPastItsFields)
-{
-    Harness h;
-    h.FeedBody("GPWPL");
-    h.FeedBody("GPWPL,1");
-    EXPECT_EQ(h.Gps->WaypointCount, 1); // the empty identifier is entered once
-    EXPECT_EQ(h.Gps->Waypoints[0].WpName, "      ");
-    EXPECT_EQ(h.Gps->Waypoints[0].WpLat, 1.0f);
+    for (const auto& step : steps) {
+        h.FeedBody(step.Body);
+        EXPECT_EQ(h.Gps->WaypointCount, step.Count) << step.Body;
+        EXPECT_EQ(Row(*h.Gps, step.Index), step.Row) << step.Body;
+    }
 }
 
 } // namespace

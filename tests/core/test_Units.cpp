@@ -13,100 +13,45 @@ ProgramSettings WithUnits(const char* small, const char* large)
     return settings;
 }
 
-TEST(ConvertSmallUnit, SourceAndTargetIgnoreCase)
+// Each factor in double, the result rounded once to single precision; 0 for a code not in the table.
+TEST(ConvertSmallUnit, EveryFactorInAnyCaseAndZeroForUnknownCodes)
 {
-    EXPECT_EQ(ConvertSmallUnit(100.0f, "me", WithUnits("Fe", "NA")), static_cast<float>(100.0 * 3.2808399));
-    EXPECT_NEAR(ConvertSmallUnit(100.0f, "me", WithUnits("Fe", "NA")), 328.084f, 0.001f);
-    EXPECT_EQ(ConvertSmallUnit(100.0f, "FE", WithUnits("me", "NA")), static_cast<float>(100.0 * 0.3048));
-    EXPECT_EQ(ConvertSmallUnit(100.0f, "fE", WithUnits("FE", "NA")), 100.0f);
+    const double v = static_cast<double>(123.4f);
+    const struct { const char* From; const char* To; double Factor; } rows[] = {
+        {"FE", "FE", 1.0}, {"FE", "ME", 0.3048}, {"FE", "FA", 0.16666666667}, {"ME", "FE", 3.2808399}, {"ME", "ME", 1.0},
+        {"ME", "FA", 0.54680665}, {"me", "Fe", 3.2808399}, {"fE", "FE", 1.0}, {"FA", "FE", 0}, {"FA", "FA", 0},
+        {"  ", "FE", 0}, {"", "FE", 0}, {"FEE", "FE", 0}, {"ME", "XX", 0}, {"ME", "F ", 0},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ConvertSmallUnit(123.4f, row.From, WithUnits(row.To, "NA")), static_cast<float>(v * row.Factor))
+            << row.From << " -> " << row.To;
+        EXPECT_EQ(ConvertSmallUnitTo(123.4f, row.From, row.To), static_cast<float>(v * row.Factor));
+    }
+    EXPECT_NEAR(ConvertSmallUnit(100.0f, "ME", WithUnits("FE", "NA")), 328.084f, 0.001f);
 }
 
-TEST(ConvertSmallUnit, EveryFactorOfTheTable)
+TEST(ConvertLargeUnit, EveryFactorFromAnUpperCaseCodeAndZeroForUnknownCodes)
 {
-    const float v = 123.4f;
-    const double d = static_cast<double>(v);
-    EXPECT_EQ(ConvertSmallUnit(v, "FE", WithUnits("FE", "NA")), v);
-    EXPECT_EQ(ConvertSmallUnit(v, "FE", WithUnits("ME", "NA")), static_cast<float>(d * 0.3048));
-    EXPECT_EQ(ConvertSmallUnit(v, "FE", WithUnits("FA", "NA")), static_cast<float>(d * 0.16666666667));
-    EXPECT_EQ(ConvertSmallUnit(v, "ME", WithUnits("FE", "NA")), static_cast<float>(d * 3.2808399));
-    EXPECT_EQ(ConvertSmallUnit(v, "ME", WithUnits("ME", "NA")), v);
-    EXPECT_EQ(ConvertSmallUnit(v, "ME", WithUnits("FA", "NA")), static_cast<float>(d * 0.54680665));
-}
-
-TEST(ConvertSmallUnit, FathomsAndUnknownCodesGiveZero)
-{
-    for (const char* target : {"FE", "ME", "FA"})
-        EXPECT_EQ(ConvertSmallUnit(10.0f, "FA", WithUnits(target, "NA")), 0.0f) << target;
-    EXPECT_EQ(ConvertSmallUnit(10.0f, "  ", WithUnits("FE", "NA")), 0.0f);
-    EXPECT_EQ(ConvertSmallUnit(10.0f, "", WithUnits("FE", "NA")), 0.0f);
-    EXPECT_EQ(ConvertSmallUnit(10.0f, "FEE", WithUnits("FE", "NA")), 0.0f);
-    EXPECT_EQ(ConvertSmallUnit(10.0f, "ME", WithUnits("XX", "NA")), 0.0f);
-    EXPECT_EQ(ConvertSmallUnit(10.0f, "ME", WithUnits("F ", "NA")), 0.0f);
-}
-
-TEST(ConvertSmallUnitTo, TakesAnExplicitTarget)
-{
-    EXPECT_EQ(ConvertSmallUnitTo(100.0f, "ME", "fe"), static_cast<float>(100.0 * 3.2808399));
-    EXPECT_EQ(ConvertSmallUnitTo(100.0f, "fe", "FE"), 100.0f);
-    EXPECT_EQ(ConvertSmallUnitTo(100.0f, "FA", "FE"), 0.0f);
-    EXPECT_EQ(ConvertSmallUnitTo(100.0f, "FE", "KI"), 0.0f);
-}
-
-TEST(ConvertLargeUnit, SourceMustBeUpperCaseTargetMayNot)
-{
-    EXPECT_EQ(ConvertLargeUnit(10.0f, "na", WithUnits("FE", "Ki")), 0.0f);
-    EXPECT_EQ(ConvertLargeUnit(10.0f, "Na", WithUnits("FE", "KI")), 0.0f);
-    EXPECT_EQ(ConvertLargeUnit(10.0f, "NA", WithUnits("FE", "Ki")), static_cast<float>(10.0 * 1.852));
-    EXPECT_NEAR(ConvertLargeUnit(10.0f, "NA", WithUnits("FE", "Ki")), 18.52f, 1e-5f);
-    EXPECT_EQ(ConvertLargeUnit(10.0f, "NA", WithUnits("FE", "na")), 10.0f);
-}
-
-TEST(ConvertLargeUnit, EveryFactorOfTheTable)
-{
-    const float v = 12.3f;
-    const double d = static_cast<double>(v);
-    const struct {
-        const char* From;
-        const char* To;
-        double Factor;
-    } rows[] = {
-        {"NA", "ST", 1.150779448}, {"NA", "NA", 1.0},        {"NA", "KI", 1.852},
-        {"ST", "ST", 1.0},         {"ST", "NA", 0.86897624}, {"ST", "KI", 1.609344},
-        {"KI", "ST", 0.62137119},  {"KI", "NA", 0.5399568},  {"KI", "KI", 1.0},
+    const double v = static_cast<double>(12.3f);
+    const struct { const char* From; const char* To; double Factor; } rows[] = {
+        {"NA", "ST", 1.150779448}, {"NA", "NA", 1.0}, {"NA", "KI", 1.852}, {"ST", "ST", 1.0}, {"ST", "NA", 0.86897624},
+        {"ST", "KI", 1.609344}, {"KI", "ST", 0.62137119}, {"KI", "NA", 0.5399568}, {"KI", "KI", 1.0},
+        {"NA", "Ki", 1.852}, {"NA", "na", 1.0}, {"na", "Ki", 0}, {"Na", "KI", 0}, {"  ", "NA", 0}, {"FE", "NA", 0},
+        {"NA", "K ", 0}, {"NA", "", 0},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(ConvertLargeUnit(v, row.From, WithUnits("FE", row.To)), static_cast<float>(d * row.Factor))
+        EXPECT_EQ(ConvertLargeUnit(12.3f, row.From, WithUnits("FE", row.To)), static_cast<float>(v * row.Factor))
             << row.From << " -> " << row.To;
-}
-
-TEST(ConvertLargeUnit, UnknownCodesGiveZero)
-{
-    EXPECT_EQ(ConvertLargeUnit(10.0f, "  ", WithUnits("FE", "NA")), 0.0f);
-    EXPECT_EQ(ConvertLargeUnit(10.0f, "FE", WithUnits("FE", "NA")), 0.0f);
-    EXPECT_EQ(ConvertLargeUnit(10.0f, "NA", WithUnits("FE", "K ")), 0.0f);
-    EXPECT_EQ(ConvertLargeUnit(10.0f, "NA", WithUnits("FE", "")), 0.0f);
 }
 
 TEST(UnitSuffix, NamesEachCodeInAnyCase)
 {
-    EXPECT_EQ(UnitSuffix("FE"), " Feet");
-    EXPECT_EQ(UnitSuffix("me"), " Meters");
-    EXPECT_EQ(UnitSuffix("Fa"), " Fathoms");
-    EXPECT_EQ(UnitSuffix("ST"), " MPH");
-    EXPECT_EQ(UnitSuffix("Ki"), " KPH");
-    EXPECT_EQ(UnitSuffix("na"), " Knots");
-    EXPECT_EQ(UnitSuffix("  "), "");
-    EXPECT_EQ(UnitSuffix("M"), "");
-    EXPECT_EQ(UnitSuffix(""), "");
-}
-
-TEST(AltitudeUnitCode, OnlyLowerCaseFMeansFeet)
-{
+    const std::pair<const char*, const char*> cases[] = {{"FE", " Feet"}, {"me", " Meters"}, {"Fa", " Fathoms"},
+        {"ST", " MPH"}, {"Ki", " KPH"}, {"na", " Knots"}, {"  ", ""}, {"M", ""}};
+    for (const auto& [code, suffix] : cases)
+        EXPECT_EQ(UnitSuffix(code), suffix) << code;
     EXPECT_EQ(AltitudeUnitCode("f"), "FE");
-    EXPECT_EQ(AltitudeUnitCode("F"), "  ");
-    EXPECT_EQ(AltitudeUnitCode("M"), "  ");
-    EXPECT_EQ(AltitudeUnitCode(""), "  ");
-    EXPECT_EQ(AltitudeUnitCode("ft"), "  ");
+    EXPECT_EQ(AltitudeUnitCode("F"), "  "); // only a lower-case f means feet
 }
 
 } // namespace
