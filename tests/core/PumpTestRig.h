@@ -71,7 +71,7 @@ public:
 class FakeUi : public IPumpUserInterface {
 public:
     void ShowMessage(std::string_view text) override { Shown.emplace_back(text); }
-    void Yield() override { OnYield ? OnYield() : void(); }
+    void Yield() override { if (OnYield) OnYield(); }
     void OpenSettingsDialog() override { ++SettingsOpened; }
 
     std::vector<std::string> Shown;
