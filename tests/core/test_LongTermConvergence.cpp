@@ -1,6 +1,7 @@
 // A stationary receiver replayed through the decoders into the long-term
 // averages: the shown average must match the mean of the positions the log
 // itself carries, to the precision shown.
+#include "LongTermFakes.h"
 #include "NmeaTestHarness.h"
 
 #include "common/LoadProgramSettings.h"
@@ -14,43 +15,9 @@
 #include <random>
 
 using namespace trakora;
-using trakora::testing::Harness;
-using trakora::testing::Sentence;
+using namespace trakora::testing;
 
 namespace {
-
-class SteppedClock : public IClock {
-public:
-    LocalTime Now() override { return time; }
-    LocalTime time = ToLocalTime({2026, 12, 6, 0, 0, 0});
-};
-
-struct LastShown : ILongTermView {
-    void ShowStatus(std::string_view text, StatusColour) override { status = text; }
-    void ShowNow(std::string_view) override {}
-    void ShowTopDOP(std::string_view) override {}
-    void ShowStartTime(std::string_view) override {}
-    void ShowSamples(int row, std::string_view text) override { if (row == 0) samples = text; }
-    void ShowSamplesTip(int, std::string_view) override {}
-    void ShowAverages(int row, std::string_view lat, std::string_view lon) override
-    {
-        if (row == 0) {
-            latitude = lat;
-            longitude = lon;
-        }
-    }
-    void ShowRowChoices(int, bool, std::string_view, std::string_view) override {}
-    void UntickRow(int) override {}
-    void ShowAltitude(std::string_view average, std::string_view) override { altitude = average; }
-    void ShowThreshold(std::string_view) override {}
-    void DisableStart() override {}
-    std::string status, samples, latitude, longitude, altitude;
-};
-
-struct NoHooks : ILongTermHooks {
-    void Yield() override {}
-    bool AskYesNo(std::string_view, std::string_view) override { return false; }
-};
 
 std::string Ddmm(double degrees, int degreeDigits)
 {
@@ -66,9 +33,9 @@ TEST(LongTermConvergence, StationaryReceiverAveragesToTheMeanOfItsLog)
     MemorySettingsStore store;
     LoadProgramSettings(h.Settings, *h.Gps, store);
     h.Settings.DegreeFormat = 2;
-    SteppedClock clock;
-    LastShown view;
-    NoHooks hooks;
+    ScriptedClock clock;
+    RecordingView view;
+    AnsweringHooks hooks;
     LongTermSampler sampler(*h.Gps, h.Settings, store, clock, view, hooks);
     sampler.Load();
     sampler.SetEnabled(0, true);
@@ -108,10 +75,10 @@ TEST(LongTermConvergence, StationaryReceiverAveragesToTheMeanOfItsLog)
     }
 
     ASSERT_GT(sampled, 1000);
-    EXPECT_EQ(view.status, "Running");
-    EXPECT_EQ(view.samples, std::to_string(sampled));
-    EXPECT_EQ(view.latitude, FormatNumber(latSum / sampled, "##0.00000") + "\xC2\xB0");
-    EXPECT_EQ(view.longitude, FormatNumber(lonSum / sampled, "##0.00000") + "\xC2\xB0");
+    EXPECT_EQ(view.shown["status"], "Running");
+    EXPECT_EQ(view.shown["samples0"], std::to_string(sampled));
+    EXPECT_EQ(view.shown["lat0"], FormatNumber(latSum / sampled, "##0.00000") + "\xC2\xB0");
+    EXPECT_EQ(view.shown["lon0"], FormatNumber(lonSum / sampled, "##0.00000") + "\xC2\xB0");
     // Noise of a few metres averages out to well under the shown precision.
     EXPECT_NEAR(sampler.Row(0).LatSum / sampled, trueLat, 2e-5);
     EXPECT_NEAR(sampler.Row(0).LonSum / sampled, trueLon, 2e-5);

@@ -1,5 +1,5 @@
 add_executable(tst_frmSatPositions
-    ${CMAKE_CURRENT_LIST_DIR}/views_position_main.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtTestMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tst_frmSatPositions.cpp)
 target_link_libraries(tst_frmSatPositions PRIVATE trakora_frmSatPositions Qt6::Test GTest::gtest)
 gtest_discover_tests(tst_frmSatPositions

@@ -1,6 +1,6 @@
 # Main window, raw NMEA window, settings file and the serial path, headless.
 add_executable(tst_shell
-    ${CMAKE_CURRENT_LIST_DIR}/shell_main.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtTestMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tst_shellRaw.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tst_shellMDI.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tst_shellStore.cpp)
@@ -11,7 +11,7 @@ gtest_discover_tests(tst_shell DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QT_Q
 # The serial path through a pseudo-terminal pair, compared with the replay
 # tool's reading of the same bytes.
 add_executable(tst_shell_serial
-    ${CMAKE_CURRENT_LIST_DIR}/shell_main.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtTestMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tst_shellSerial.cpp
     ${CMAKE_SOURCE_DIR}/tools/trakora-replay/StateJson.cpp)
 target_include_directories(tst_shell_serial PRIVATE ${CMAKE_SOURCE_DIR}/tools/trakora-replay)

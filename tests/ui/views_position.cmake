@@ -1,6 +1,6 @@
 # Position Information and Data Status windows, headless.
 add_executable(tst_views_position
-    ${CMAKE_CURRENT_LIST_DIR}/views_position_main.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtTestMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tst_frmShowPosition.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tst_frmDataStat.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tst_LargeTextLabel.cpp)

@@ -1,3 +1,5 @@
+// One QApplication for every GoogleTest case of a window test, headless
+// unless a display is asked for.
 #include <gtest/gtest.h>
 
 #include <QApplication>
