@@ -16,8 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // Three one-second epochs of a receiver, each ended by its GGA.
-const std::vector<std::string> ThreeEpochs = {Rmc("120001"), Gsa(), Gga("120001"), Rmc("120002"), Gsa(),
-                                              Gga("120002"), Rmc("120003"), Gsa(), Gga("120003")};
+const std::vector ThreeEpochs = {Rmc("120001"), Gga("120001"), Rmc("120002"), Gga("120002"), Rmc("120003"), Gga("120003")};
 
 std::vector<std::string> ReadLines(const fs::path& path)
 {
@@ -34,16 +33,12 @@ protected:
     void SetUp() override { fs::create_directories(Dir); fs::current_path(Dir); }
     void TearDown() override { fs::current_path(m_old); fs::remove_all(Dir); }
 
-    void Load(const std::vector<std::string>& lines, bool timed = false, bool record = false)
+    void Load(const std::vector<std::string>& lines)
     {
-        std::ofstream out(Dir / "in.TKL", std::ios::binary);
+        std::ofstream out("in.TKL", std::ios::binary);
         for (const auto& line : lines)
             out << line << "\r\n";
-        rig.Settings.FileInput = FlagSet;
-        rig.Settings.ReadRealTime = timed ? FlagSet : FlagClear;
-        rig.Settings.InputFileName = (Dir / "in.TKL").string();
-        if (record)
-            rig.Settings.WriteData = 1, rig.Settings.OutputFileName = (Dir / "out.TKL").string();
+        rig.Settings.FileInput = FlagSet, rig.Settings.InputFileName = "in.TKL";
     }
 
     fs::path m_old = fs::current_path();
@@ -55,8 +50,7 @@ protected:
 TEST_F(Replay, FastReplayRefreshesTheOpenWindowsRightAfterEachGGAAndRefusesNestedRuns)
 {
     Load(ThreeEpochs);
-    rig.ShowAllWindows();
-    rig.Settings.ShowingSatInfo = FlagClear;
+    rig.ShowAllButSatInfo();
     std::vector<std::size_t> refreshesAtYield;
     rig.Ui.OnYield = [&] {
         refreshesAtYield.push_back(rig.Windows.Calls.size());
@@ -71,7 +65,7 @@ TEST_F(Replay, FastReplayRefreshesTheOpenWindowsRightAfterEachGGAAndRefusesNeste
     EXPECT_EQ(rig.Raw.Lines, ThreeEpochs);
     EXPECT_THAT(rig.Windows.Calls, ElementsAre(LT, DS, SP, SK, LT, DS, SP, SK, LT, DS, SP, SK));
     // A yield after every line and one more after each epoch's refresh.
-    EXPECT_THAT(refreshesAtYield, ElementsAre(0, 0, 4, 4, 4, 4, 8, 8, 8, 8, 12, 12));
+    EXPECT_THAT(refreshesAtYield, ElementsAre(0, 4, 4, 4, 8, 8, 8, 12, 12));
     EXPECT_THAT(rig.Ui.Shown, ElementsAre("End of file."));
     EXPECT_TRUE(rig.Settings.InputRunning == FlagSet && rig.Timer1.Current == 0) << "running, but no tick";
 }
@@ -79,91 +73,65 @@ TEST_F(Replay, FastReplayRefreshesTheOpenWindowsRightAfterEachGGAAndRefusesNeste
 TEST_F(Replay, StopDuringFastReplayThenContinueReadsAndRecordsEveryLineExactlyOnce)
 {
     // Continue without an earlier Start opens the log from its beginning.
-    Load(ThreeEpochs, false, true);
-    rig.Settings.SavePositionInfo = rig.Settings.SaveWaypointInfo = rig.Settings.SavePRNInfo = 1;
+    Load(ThreeEpochs);
+    rig.Settings.WriteData = rig.Settings.SavePositionInfo = rig.Settings.SaveWaypointInfo = rig.Settings.SavePRNInfo = 1;
+    rig.Settings.OutputFileName = "out.TKL";
     // Stop at the yield after the first line of the second epoch.
-    rig.Ui.OnYield = [&] { if (rig.Raw.Lines.size() == 4) rig.Pump.Stop(); };
+    rig.Ui.OnYield = [&] { if (rig.Raw.Lines.size() == 3) rig.Pump.Stop(); };
     rig.Pump.Continue();
-    ASSERT_EQ(rig.Raw.Lines.size(), 4u);
+    ASSERT_EQ(rig.Raw.Lines.size(), 3u);
     EXPECT_TRUE(rig.Ui.Shown.empty() && !rig.Input.IsOpen() && !rig.Output.IsOpen()) << "stopped, logs closed";
-    EXPECT_EQ(ReadLines(Dir / "out.TKL"), rig.Raw.Lines);
 
     rig.Pump.Continue();
     EXPECT_EQ(rig.Raw.Lines, ThreeEpochs) << "nothing lost, nothing read twice";
-    EXPECT_EQ(ReadLines(Dir / "out.TKL"), ThreeEpochs) << "recording goes on after Continue";
-
-    rig.Pump.Stop();
-    rig.Pump.Start();
-    EXPECT_EQ(rig.Raw.Lines.size(), 18u) << "Start reads from the beginning";
-    EXPECT_EQ(ReadLines(Dir / "out.TKL").size(), 18u) << "and records again";
+    EXPECT_EQ(ReadLines("out.TKL"), ThreeEpochs) << "recording goes on after Continue";
+    rig.Pump.Stop(), rig.Pump.Start();
+    EXPECT_TRUE(rig.Raw.Lines.size() == 12u && ReadLines("out.TKL").size() == 12u) << "Start reads from the beginning";
 }
 
-TEST_F(Replay, TimedReplayLocksOntoTheClocksSecondsDigitAndEndsWithoutTick)
+TEST_F(Replay, TimedReplayReadsOnWhileTheClocksSecondsDigitIsTwoOrMoreAhead)
 {
     std::vector<std::string> lines;
-    for (const char* time : {"120007", "120008", "120009", "120010", "120011", "120012", "120013", "120014"})
-        lines.insert(lines.end(), {Rmc(time), Gga(time)});
-    Load(lines, true);
-    rig.Clock.Time = ToLocalTime(CivilDateTime{2024, 5, 1, 9, 41, 33});
+    for (int second = 5; second <= 19; ++second)
+        lines.insert(lines.end(), {Rmc(std::to_string(120000 + second)), Gga(std::to_string(120000 + second))});
+    Load(lines), rig.Settings.ReadRealTime = FlagSet;
+    rig.Clock.Time = ToLocalTime(CivilDateTime{2024, 5, 1, 9, 41, 40});
     rig.Pump.Start();
-    // Clock digit 3: times ending in 7 to 1 are read on; the first line whose
-    // time ends in 2 brings the replay within a second.
-    EXPECT_EQ(rig.Raw.Lines, std::vector<std::string>(lines.begin(), lines.begin() + 11));
-    EXPECT_TRUE(rig.Settings.SyncWaitPending == FlagSet && rig.Timer1.Current == InputPump::TickInterval);
-    rig.Pump.Timer1Tick();
-    EXPECT_EQ(rig.Raw.Lines.size(), 11u) << "same second: still waiting";
-    rig.Clock.Time += 1;
-    rig.Pump.Timer1Tick();
-    EXPECT_EQ(rig.Raw.Lines, std::vector<std::string>(lines.begin(), lines.begin() + 13))
-        << "one second on, up to the next second's first line; no extra dispatch after the wait";
-
-    rig.Clock.Time += 5; // digit 9: the rest is three or more behind
-    rig.Pump.Timer1Tick();
-    EXPECT_EQ(rig.Raw.Lines, lines);
-    EXPECT_TRUE(rig.Ui.Shown == std::vector<std::string>{"End of file."} && rig.Timer1.Current == 0);
-}
-
-TEST_F(Replay, RealTimeSyncCheckComparesOnlyTheSecondsDigits)
-{
-    const struct { int clockSecond; const char* utc; bool readOn; } cases[] = {
-        {3, "120013", false}, // level
-        {3, "120012", false}, // one behind
-        {3, "235951", true},  // two behind, any hour
-        {3, "120017", true},  // six behind
-        {0, "120009", false}, // wraps: one behind
-        {1, "120009", true},  // wraps: two behind
-        {1, "", false},       // nothing decoded yet counts as 0
+    EXPECT_TRUE(rig.Raw.Lines.empty() && rig.Settings.SyncWaitPending == FlagSet) << "level: nothing decoded counts as 0";
+    // Only the seconds digits count, and 0 comes after 9.
+    const struct { int advance; std::size_t read; const char* legend; } ticks[] = {
+        {0, 0, "same second: still waiting"},
+        {2, 13, "digit 2: times ending in 5 to 0 are read on; the first ending in 1 is one behind"},
+        {1, 15, "one second on, up to the next second's first line; no extra dispatch after the wait"},
+        {7, 29, "digit 0: read on up to the first time ending in 9"},
+        {1, 30, "the rest, and the end without a tick"},
     };
-    for (const auto& c : cases) {
-        rig.Clock.Time = ToLocalTime(CivilDateTime{2024, 5, 1, 10, 20, 40 + c.clockSecond});
-        rig.Gps->UtcTime = c.utc;
-        EXPECT_EQ(rig.Pump.RealTimeSyncCheck(), c.readOn) << c.clockSecond << " vs " << c.utc;
+    for (const auto& tick : ticks) {
+        rig.Clock.Time += tick.advance;
+        rig.Pump.Timer1Tick();
+        EXPECT_EQ(rig.Raw.Lines, std::vector<std::string>(lines.begin(), lines.begin() + tick.read)) << tick.legend;
+        EXPECT_EQ(rig.Timer1.Current, tick.read < lines.size() ? InputPump::TickInterval : 0) << tick.legend;
     }
+    EXPECT_THAT(rig.Ui.Shown, ElementsAre("End of file."));
 }
 
 TEST_F(Replay, OutputLogFollowsWriteDataAndLogsThatCannotBeOpenedAreReported)
 {
-    Load({Gga("120001"), Gsa()});
-    rig.Clock.Time = ToLocalTime(CivilDateTime{2004, 3, 17, 8, 0, 0});
-    rig.Pump.Start();
-    EXPECT_FALSE(fs::exists(Dir / "GP040317.TKL")) << "WriteData 0 records nothing";
-    rig.Settings.WriteData = 1;
-    rig.Pump.Start();
-    EXPECT_THAT(ReadLines(Dir / "GP040317.TKL"), ElementsAre(Gga("120001"))) << "the default log, position group";
+    Load({Gga("120001"), Rmc("120001")});
+    rig.Clock.Time = ToLocalTime(CivilDateTime{2004, 3, 17, 8, 0, 0}), rig.Pump.Start();
+    EXPECT_FALSE(fs::exists("GP040317.TKL")) << "WriteData 0 records nothing";
+    rig.Settings.WriteData = 1, rig.Pump.Start();
+    EXPECT_THAT(ReadLines("GP040317.TKL"), ElementsAre(Gga("120001"))) << "the default log, position group";
 
-    rig.Pump.Stop();
-    rig.Settings.OutputFileName = (Dir / "missing/out.TKL").string();
-    rig.Pump.Start();
-    EXPECT_EQ(rig.Ui.Shown.at(2), "Error 2 opening output file: " + rig.Settings.OutputFileName +
-                                      "\n\nNo such file or directory");
+    rig.Settings.OutputFileName = "missing/out.TKL";
+    rig.Pump.Stop(), rig.Pump.Start();
+    EXPECT_EQ(rig.Ui.Shown.at(2), "Error 2 opening output file: missing/out.TKL\n\nNo such file or directory");
     EXPECT_TRUE(rig.Settings.WriteData == 0 && rig.Raw.Lines.size() == 6u) << "recording off, input goes on";
 
-    rig.Settings.InputFileName = (Dir / "absent.TKL").string();
-    rig.Pump.Start(); // the settings are opened and input stops
+    rig.Settings.InputFileName = "absent.TKL", rig.Pump.Start(); // the settings are opened and input stops
     EXPECT_EQ(rig.Ui.Shown.back(), "Cannot open input file.  Please check the settings screen.\n\n"
                                    "Error # 2 - No such file or directory");
-    EXPECT_EQ(rig.Ui.SettingsOpened, 1);
-    EXPECT_TRUE(rig.Settings.InputRunning == FlagClear && rig.Timer1.Current == 0);
+    EXPECT_TRUE(rig.Ui.SettingsOpened == 1 && rig.Settings.InputRunning == FlagClear && rig.Timer1.Current == 0);
 }
 
 } // namespace

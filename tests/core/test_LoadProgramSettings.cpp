@@ -1,12 +1,6 @@
 #include "common/LoadProgramSettings.h"
 
-#include "common/Formatting.h"
-#include "common/Units.h"
-
 #include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
 
 namespace trakora {
 namespace {
@@ -16,7 +10,8 @@ using P = ProgramSettings;
 // Every whole-number entry of the store, under the literal names files of earlier runs hold, with its
 // first-run default and a stored value with what it reads as.
 const struct Entry { const char* Section; const char* Key; std::int32_t P::*Field; std::int32_t Default;
-                     const char* Stored; std::int32_t Read; } Schema[] = {
+                     const char* Stored; std::int32_t Read;
+                     bool Showing() const { return std::string_view(Section) == "Showing"; } } Schema[] = {
     {"Comm", "CommPort", &P::CommPort, 1, "\t 3\n", 3}, // blanks, tabs and line feeds are ignored
     {"InputOptions", "FileInput", &P::FileInput, 0, "-1", -1},
     {"InputOptions", "CommInput", &P::CommInput, 0, "-1", -1},
@@ -41,94 +36,59 @@ const struct Entry { const char* Section; const char* Key; std::int32_t P::*Fiel
     {"Showing", "LongTerm", &P::ShowingLongTerm, -1, "True", -1},
 };
 
-bool IsShowing(const Entry& entry)
-{
-    return entry.Section == std::string_view("Showing");
-}
-
 // A settings record and receiver state with the start-up fields disturbed, so that the loader must set
-// each one itself.
+// each one itself; the window flags start as `showing`.
 struct Loaded {
     P Settings;
     GpsState Gps;
-
-    explicit Loaded(MemorySettingsStore& store)
+    Loaded(MemorySettingsStore& store, std::int32_t showing)
     {
         Settings.AppClosing = Settings.SyncWaitPending = Settings.InputRunning = Settings.OutputFileChosen = -1;
-        Settings.CommNeedsOpen = 0;
-        Settings.OutputFileNumber = Settings.InputFileNumber = Settings.ArrivalBeepCount = 3;
-        Settings.LineBreak = Settings.DoubleLineBreak = "\r";
-        Settings.SmallUnit = "ME";
-        Settings.DegreeFormatNames = Settings.DateFormatNames = {"x", "y", "z"};
-        Settings.GaugeFloor.fill(7);
-        Settings.LastGaugePRN.fill(9);
+        Settings.OutputFileNumber = Settings.InputFileNumber = Settings.ArrivalBeepCount = 3, Settings.CommNeedsOpen = 0;
+        Settings.LineBreak = Settings.DoubleLineBreak = Settings.SmallUnit = "ME", Settings.LastGaugePRN.fill(9);
         for (const Entry& entry : Schema)
-            Settings.*entry.Field = IsShowing(entry) ? -1 : 7;
-        Gps.NewPosition = Gps.NewAltitude = true;
-        Gps.RouteComplete = Gps.SatViewComplete = false;
-        Gps.SatUsed.fill(true);
+            Settings.*entry.Field = entry.Showing() ? showing : 7;
+        Gps.NewPosition = Gps.NewAltitude = true, Gps.RouteComplete = Gps.SatViewComplete = false, Gps.SatUsed.fill(true);
         LoadProgramSettings(Settings, Gps, store);
     }
 };
 
-TEST(LoadProgramSettings, FirstRunOnAnEmptyStoreGivesEveryDefault)
+TEST(LoadProgramSettings, ReadsEveryEntryUnderItsNameAndSetsTheStartUpFields)
 {
-    MemorySettingsStore store;
-    const Loaded loaded(store);
-    const P& s = loaded.Settings;
-    for (const Entry& entry : Schema)
-        EXPECT_EQ(s.*entry.Field, entry.Default) << entry.Section << "/" << entry.Key;
-    EXPECT_EQ(s.ProgramVersion, 1.18f);
-    EXPECT_EQ(std::tie(s.AppClosing, s.SyncWaitPending, s.InputRunning, s.OutputFileChosen, s.ArrivalBeepCount),
-              std::make_tuple(0, 0, 0, 0, 0));
-    EXPECT_EQ(std::tie(s.OutputFileNumber, s.InputFileNumber, s.CommNeedsOpen), std::make_tuple(-1, -1, -1));
-    EXPECT_EQ(std::tie(s.LineBreak, s.DoubleLineBreak, s.SmallUnit, s.LargeUnit), std::make_tuple("\n", "\n\n", "FE", "NA"));
-    EXPECT_EQ(s.DecimalPointChar, '.'); // the tests run in the C locale
-    EXPECT_EQ(s.DegreeFormatNames, (std::array<std::string, 3>{"DD\xC2\xB0 MM SS.d", "DD.dddd", "DD\xC2\xB0 MM.mmm"}));
-    EXPECT_EQ(s.DateFormatNames, (std::array<std::string, 3>{"MM/DD/YY", "DD/MM/YY", "YY/MM/DD"}));
-    for (int slot = 0; slot < 12; ++slot)
-        EXPECT_TRUE(s.GaugeFloor[slot] == 32 && s.LastGaugePRN[slot] == 0 && !loaded.Gps.SatUsed[slot]) << slot;
-    EXPECT_FALSE(loaded.Gps.NewPosition || loaded.Gps.NewAltitude);
-    EXPECT_TRUE(loaded.Gps.RouteComplete && loaded.Gps.SatViewComplete);
-    EXPECT_TRUE(store.Values().empty()) << "loading never writes";
-}
-
-TEST(LoadProgramSettings, StoredValuesAreReadUnderTheirNames)
-{
-    MemorySettingsStore store;
-    for (const Entry& entry : Schema)
-        store.Save(entry.Section, entry.Key, entry.Stored);
-    store.Save("Options", "SmallUnit", "ME");
-    store.Save("Measure", "LargeUnit", "Kilometers");
-    const Loaded loaded(store);
-    for (const Entry& entry : Schema)
-        EXPECT_EQ(loaded.Settings.*entry.Field, entry.Read) << entry.Section << "/" << entry.Key;
-    EXPECT_EQ(loaded.Settings.SmallUnit, "FE") << "every run starts with feet";
-    EXPECT_EQ(ConvertLargeUnit(10.0f, "NA", loaded.Settings), static_cast<float>(10.0 * 1.852)); // any case of "Ki"
-    EXPECT_EQ(UnitSuffix(loaded.Settings.LargeUnit), " KPH");
-}
-
-TEST(LoadProgramSettings, DamagedNumbersReadAsZeroAndFalseTruthValuesChangeNothing)
-{
-    for (const char* damaged : {"COM3", "x1", "", "False", "0", "garbage"}) {
+    // Stored goes under every key of the schema (each entry's own value for Own, read into closed
+    // windows) and as the large unit ("Kilometers" for Own), which keeps two characters padded with blanks.
+    const char* const Own = "own";
+    const struct { const char* Stored; const char* LargeUnit; } cases[] = {
+        {nullptr, "NA"}, // first run: nothing stored, every default
+        {Own, "Ki"},
+        {"COM3", "CO"}, // damaged numbers read as 0, false truth values change nothing
+        {"", "  "},
+        {"False", "Fa"},
+        {"0", "0 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Stored ? c.Stored : "nothing stored");
+        const bool own = c.Stored == Own;
         MemorySettingsStore store;
         for (const Entry& entry : Schema)
-            store.Save(entry.Section, entry.Key, damaged);
-        const Loaded loaded(store);
+            if (c.Stored)
+                store.Save(entry.Section, entry.Key, own ? entry.Stored : c.Stored);
+        if (c.Stored)
+            store.Save("Measure", "LargeUnit", own ? "Kilometers" : c.Stored);
+        const auto& [s, gps] = Loaded(store, own ? FlagClear : FlagSet);
         for (const Entry& entry : Schema)
-            EXPECT_EQ(loaded.Settings.*entry.Field, IsShowing(entry) ? entry.Default : 0) << entry.Key << " = \"" << damaged << '"';
-        EXPECT_EQ(FormatDate("051204", loaded.Settings), " "); // date format 0 is none of the three
-    }
-}
-
-TEST(LoadProgramSettings, LargeUnitKeepsTwoCharactersPaddedWithBlanks)
-{
-    const std::pair<const char*, const char*> cases[] = {{"Kilometers", "Ki"}, {"S", "S "}, {"", "  "}, {"st", "st"}};
-    for (const auto& [stored, expected] : cases) {
-        MemorySettingsStore store;
-        store.Save("Measure", "LargeUnit", stored);
-        const Loaded loaded(store);
-        EXPECT_EQ(loaded.Settings.LargeUnit, expected) << '"' << stored << '"';
+            EXPECT_EQ(s.*entry.Field, own ? entry.Read : !c.Stored || entry.Showing() ? entry.Default : 0) << entry.Key;
+        // The tests run in the C locale; every run starts with feet.
+        EXPECT_EQ(std::tie(s.ProgramVersion, s.DecimalPointChar, s.AppClosing, s.SyncWaitPending, s.InputRunning,
+                           s.OutputFileChosen, s.ArrivalBeepCount, s.OutputFileNumber, s.InputFileNumber, s.CommNeedsOpen,
+                           s.LineBreak, s.DoubleLineBreak, s.SmallUnit, s.LargeUnit),
+                  std::make_tuple(1.18f, '.', 0, 0, 0, 0, 0, -1, -1, -1, "\n", "\n\n", "FE", c.LargeUnit));
+        EXPECT_EQ(s.DegreeFormatNames, (std::array<std::string, 3>{"DD\xC2\xB0 MM SS.d", "DD.dddd", "DD\xC2\xB0 MM.mmm"}));
+        EXPECT_EQ(s.DateFormatNames, (std::array<std::string, 3>{"MM/DD/YY", "DD/MM/YY", "YY/MM/DD"}));
+        for (int slot = 0; slot < 12; ++slot)
+            EXPECT_TRUE(s.GaugeFloor[slot] == 32 && s.LastGaugePRN[slot] == 0 && !gps.SatUsed[slot]) << slot;
+        EXPECT_TRUE(!gps.NewPosition && !gps.NewAltitude && gps.RouteComplete && gps.SatViewComplete);
+        EXPECT_EQ(store.Values().size(), c.Stored ? std::size(Schema) + 1 : 0u) << "loading never writes";
     }
 }
 

@@ -4,10 +4,9 @@
 
 #include <cerrno>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
-using trakora::LineFileReader;
-using trakora::LogFile;
+using namespace trakora;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -18,26 +17,21 @@ std::string Path()
     return ::testing::TempDir() + "trakora-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
 }
 
-void WriteFile(const std::string& bytes)
+Lines Read(LineFileReader& reader, std::size_t most = SIZE_MAX)
 {
-    std::ofstream(Path(), std::ios::binary) << bytes;
-}
-
-// Appends at most `most` lines read to `lines`.
-void ReadInto(Lines& lines, LineFileReader& reader, std::size_t most = SIZE_MAX)
-{
-    for (std::string line; most-- > 0 && reader.ReadLine(line);)
+    Lines lines;
+    for (std::string line; lines.size() < most && reader.ReadLine(line);)
         lines.push_back(line);
+    return lines;
 }
 
+// Writes `bytes` to the test's file and reads them back as lines.
 Lines LinesOf(const std::string& bytes)
 {
-    WriteFile(bytes);
+    std::ofstream(Path(), std::ios::binary) << bytes;
     LineFileReader reader;
     EXPECT_TRUE(reader.Open(Path()).Ok);
-    Lines lines;
-    ReadInto(lines, reader);
-    return lines;
+    return Read(reader);
 }
 
 TEST(LogFile, AppendsEachLineWithCrLfAtOnceAndReportsSystemErrors)
@@ -45,26 +39,15 @@ TEST(LogFile, AppendsEachLineWithCrLfAtOnceAndReportsSystemErrors)
     std::remove(Path().c_str());
     LogFile log;
     ASSERT_TRUE(log.OpenAppend(Path()).Ok); // creates the missing file
-    EXPECT_TRUE(log.WriteLine("$GPGGA,1*00"));
-    log.Close();
-    ASSERT_TRUE(log.OpenAppend(Path()).Ok);
-    EXPECT_TRUE(log.WriteLine(std::string("a\0b", 3)));
-    std::stringstream written; // with the system before any close
-    written << std::ifstream(Path(), std::ios::binary).rdbuf();
-    EXPECT_EQ(written.str(), std::string("$GPGGA,1*00\r\na\0b\r\n", 18));
+    EXPECT_TRUE(log.WriteLine("$GPGGA,1*00") && log.WriteLine(std::string("a\0b", 3)));
+    std::ifstream written(Path(), std::ios::binary); // with the system before any close
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), std::string("$GPGGA,1*00\r\na\0b\r\n", 18));
 
-    const auto result = log.OpenAppend("/nonexistent-dir/GP040317.TKL");
-    EXPECT_EQ(result.ErrorNumber, ENOENT);
-    EXPECT_EQ(result.ErrorText, "No such file or directory");
-    EXPECT_FALSE(log.WriteLine("x"));
-    ASSERT_TRUE(log.OpenAppend("/dev/full").Ok);
-    EXPECT_FALSE(log.WriteLine("$GPGGA,1*00"));
+    // The messages of failed opens are checked through the input pump.
+    EXPECT_FALSE(log.OpenAppend("/nonexistent-dir/GP040317.TKL").Ok || log.WriteLine("x")) << "no write after a failed open";
+    ASSERT_TRUE(log.OpenAppend("/dev/full").Ok && !log.WriteLine("$GPGGA,1*00"));
     EXPECT_EQ(log.LastError(), "Error 28 - No space left on device");
-
-    LineFileReader reader;
-    EXPECT_EQ(reader.Open("/nonexistent-dir/x.TKL").ErrorNumber, ENOENT);
-    EXPECT_EQ(reader.Open("/tmp").ErrorNumber, EISDIR);
-    EXPECT_FALSE(reader.Seek(0));
+    EXPECT_EQ(LineFileReader().Open("/tmp").ErrorNumber, EISDIR);
 }
 
 TEST(LineFileReader, LineEndings)
@@ -82,23 +65,17 @@ TEST(LineFileReader, ResumesExactlyWhereItStopped)
 {
     std::string bytes;
     Lines expected;
-    for (int i = 0; i < 20000; ++i) {
-        expected.push_back("$GPGGA," + std::to_string(i));
-        bytes += expected.back() + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
-    }
-    WriteFile(bytes);
+    for (int i = 0; i < 20000; ++i) // every line ending in turn
+        expected.push_back("$GPGGA," + std::to_string(i)),
+            bytes += expected.back() + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
+    EXPECT_EQ(LinesOf(bytes), expected);
     LineFileReader reader;
     ASSERT_TRUE(reader.Open(Path()).Ok);
-    Lines lines;
-    ReadInto(lines, reader, 12345);
+    Read(reader, 12345);
     const long long stoppedAt = reader.Position();
     reader.Close();
-    ASSERT_TRUE(reader.Open(Path()).Ok);
-    ASSERT_TRUE(reader.Seek(stoppedAt));
-    ReadInto(lines, reader);
-    EXPECT_EQ(lines, expected);
-    EXPECT_EQ(reader.Position(), static_cast<long long>(bytes.size()));
-    EXPECT_TRUE(reader.AtEnd());
+    ASSERT_TRUE(reader.Open(Path()).Ok && reader.Seek(stoppedAt));
+    EXPECT_EQ(Read(reader), Lines(expected.begin() + 12345, expected.end()));
 }
 
 } // namespace

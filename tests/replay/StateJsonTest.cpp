@@ -25,28 +25,14 @@ TEST(StateJson, TextKeepsEveryByteInAsciiAndSinglesAreShortAndReadBackExactly)
     std::mt19937 random(7);
     for (int i = 0; i < 200000; ++i) {
         const float value = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
-        if (!std::isfinite(value))
-            continue;
-        ASSERT_EQ(ReadBack(SingleJson(value)), value) << DumpJson(SingleJson(value));
+        ASSERT_TRUE(!std::isfinite(value) || ReadBack(SingleJson(value)) == value) << DumpJson(SingleJson(value));
     }
 }
 
-TEST(StateJson, StateHasEveryFieldInRecordOrderAndTablesFollowTheirCounts)
+// The order of the fields and every decoded value are compared with stored output (replay_* tests).
+TEST(StateJson, TablesFollowTheirCountsAndDamagedCountsNeverReadOutside)
 {
     auto gps = std::make_unique<GpsState>();
-    const Json start = StateJson(*gps);
-    std::string keys;
-    for (const auto& item : start.items())
-        keys += item.key() + " ";
-    EXPECT_EQ(keys, "UtcTime UtcDate Latitude LatDir Longitude LonDir RMCStatus GLLStatus FixQuality FixMode "
-                    "FixSelectMode SatsUsed SatsInView HDOP PDOP VDOP Altitude AltUnit AltFixDim GeoidSep GeoidUnit "
-                    "Speed SpeedUnit CourseTrue CourseMag MagVar MagVarDir OriginWaypoint DestWaypoint BODBearingTrue "
-                    "BODBearingMag RMBStatus CrossTrackErr SteerDir DestLat DestLatDir DestLon DestLonDir DestRange "
-                    "DestBearingTrue DestBearingMag DestClosingVel ArrivalStatus HorizErrorEstimate HorizErrorUnit "
-                    "VertErrorEstimate VertErrorUnit MapDatum SatPRN SatElevation SatAzimuth SatSNR SatUsed Waypoints "
-                    "WaypointCount SentenceField SentenceFieldCount NewPosition NewAltitude RouteComplete "
-                    "SatViewComplete ");
-    gps->SatPRN[11] = 32;
     gps->Waypoints[0].WpName = "HOME";
     gps->Waypoints[0].WpLat = 4917.24f;
     gps->Waypoints[1].WpName = "UNUSED";
@@ -56,14 +42,11 @@ TEST(StateJson, StateHasEveryFieldInRecordOrderAndTablesFollowTheirCounts)
     gps->SentenceFieldCount = 1;
     const Json state = StateJson(*gps);
     EXPECT_EQ(DumpJson(state["UtcTime"]), "\"\\u0000\\u0000\\u0000\\u0000\\u0000\\u0000\""); // not yet assigned
-    EXPECT_EQ(DumpJson(state["SatPRN"]), "[0,0,0,0,0,0,0,0,0,0,0,32]");
     EXPECT_EQ(DumpJson(state["Waypoints"]), "[{\"WpName\":\"HOME  \",\"WpLat\":4917.24,\"WpLatDir\":\"\\u0000\","
                                              "\"WpLon\":0.0,\"WpLonDir\":\"\\u0000\"}]");
     EXPECT_EQ(DumpJson(state["SentenceField"]), "[\"$GPGLL\"]");
-    EXPECT_EQ(DumpJson(state["RouteComplete"]) + DumpJson(state["SatViewComplete"]) + DumpJson(state["NewPosition"]),
-              "truetruefalse");
 
-    gps->WaypointCount = MaxWaypoints + 7; // damaged counts never read outside the tables
+    gps->WaypointCount = MaxWaypoints + 7;
     gps->SentenceFieldCount = -3;
     EXPECT_EQ(StateJson(*gps)["Waypoints"].size(), static_cast<std::size_t>(MaxWaypoints));
     EXPECT_EQ(StateJson(*gps)["SentenceField"].size(), 0u);
@@ -79,10 +62,8 @@ TEST(ReplayOptions, ParsesTheDocumentedFormsAndRefusesOthers)
     const std::vector<std::vector<std::string>> refused = {
         {"--record"}, {"--record", "o", "--groups", "1,1"}, {"--record", "o", "--groups", "1,1,1,"}, {"-x"}};
     for (const auto& args : refused) {
-        ReplayOptions refusedOptions;
         std::string refusal;
-        EXPECT_FALSE(ParseReplayOptions(args, refusedOptions, refusal)) << ::testing::PrintToString(args);
-        EXPECT_FALSE(refusal.empty());
+        EXPECT_FALSE(ParseReplayOptions(args, options, refusal) || refusal.empty()) << ::testing::PrintToString(args);
     }
 }
 
