@@ -86,14 +86,3 @@ BENCHMARK(TimerPopMovingSkyAndPaint)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace trakora
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -11,20 +11,7 @@ import json
 import subprocess
 import sys
 
-
-def file_lines(data):
-    """Lines as a log file is read: ended by LF, CR or CR LF."""
-    lines, start, i = [], 0, 0
-    while i < len(data):
-        if data[i] in b"\r\n":
-            lines.append(data[start:i])
-            i += 2 if data[i:i + 2] == b"\r\n" else 1
-            start = i
-        else:
-            i += 1
-    if start < len(data):
-        lines.append(data[start:])
-    return lines
+from log_lines import file_lines
 
 
 def serial_lines(data):

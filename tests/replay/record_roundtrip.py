@@ -15,6 +15,8 @@ import os
 import subprocess
 import sys
 
+from log_lines import file_lines
+
 GROUPS = {  # identifier -> recording group (0 position, 1 waypoint, 2 satellites)
     "$GPRMC": 1, "$GPRMB": 1, "$GPGLL": 0, "$PGRMZ": 0, "$PGRMM": 0, "$GPBOD": 1,
     "$GPRTE": 1, "$GPWPL": 1, "$GPGGA": 0, "$GPGSA": 2, "$GPGSV": 2, "$PGRME": 0,
@@ -31,26 +33,11 @@ def checksum_ok(line):
     return line[star + 1:star + 3] == b"%02X" % value
 
 
-def input_lines(data):
-    """The lines as file replay reads them: ended by LF, CR or CR LF."""
-    lines, start, i = [], 0, 0
-    while i < len(data):
-        if data[i] in b"\r\n":
-            lines.append(data[start:i])
-            i += 2 if data[i:i + 2] == b"\r\n" else 1
-            start = i
-        else:
-            i += 1
-    if start < len(data):
-        lines.append(data[start:])
-    return lines
-
-
 def expected_recording(inputs, groups):
     lines = []
     for path in inputs:
         with open(path, "rb") as f:
-            for line in input_lines(f.read()):
+            for line in file_lines(f.read()):
                 ident = line.split(b",")[0].split(b"*")[0].decode("latin-1")
                 if checksum_ok(line) and ident in GROUPS and groups[GROUPS[ident]]:
                     lines.append(line)
