@@ -1,5 +1,7 @@
 #include "app/InputPump.h"
 
+#include "app/SerialOpenFailure.h"
+
 #include <cctype>
 
 namespace trakora {
@@ -261,10 +263,9 @@ bool InputPump::OpenPort()
         return true;
 
     const std::string device = m_services.Port.Device();
-    const std::string tried = device.empty() ? "Device tried: none" : "Device tried: " + device;
-    m_services.Ui.ShowMessage("Comm Port " + std::to_string(m_settings.CommPort) +
-                              " is not available, please choose another." + m_settings.DoubleLineBreak + tried +
-                              " (" + opened.ErrorText + ")");
+    const DeviceGroup group = IsPermissionError(opened.ErrorNumber) ? DeviceGroupOf(device) : DeviceGroup{};
+    m_services.Ui.ShowMessage(
+        SerialOpenFailureMessage(m_settings.CommPort, device, opened, group, m_settings.DoubleLineBreak));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "app/QtSerialPort.h"
 
 #include "app/SerialDeviceOrder.h"
+#include "app/SerialOpenFailure.h"
 
 #include <QSerialPortInfo>
 
@@ -37,7 +38,10 @@ FileResult QtSerialPort::Open(int portNumber)
                             m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
                             m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured || !m_port.open(QIODevice::ReadWrite)) {
-        FileResult result{false, static_cast<int>(m_port.error()), m_port.errorString().toStdString()};
+        // The device's own permissions tell "not yours to open" apart from busy or missing, so the user
+        // can be told which group to join; other failures carry no system number of their own.
+        const int accessError = DeviceAccessError(m_device);
+        FileResult result{false, accessError != 0 ? accessError : EIO, m_port.errorString().toStdString()};
         m_port.close();
         m_failed = false;
         return result;

@@ -5,6 +5,7 @@
 #include "app/InputPump.h"
 #include "common/LoadProgramSettings.h"
 
+#include <cerrno>
 #include <deque>
 
 namespace trakora::testing {
@@ -19,7 +20,7 @@ struct FakePort : ISerialPort {
     {
         OpenedNumbers.push_back(portNumber);
         IsOpen = !OpenFails;
-        return OpenFails ? FileResult{false, 2, "No such file or directory"} : FileResult{};
+        return OpenFails ? Failure : FileResult{};
     }
     void Close() override { IsOpen = false; }
     std::string Device() const override { return DevicePath; }
@@ -38,6 +39,7 @@ struct FakePort : ISerialPort {
     std::deque<std::string> Incoming;
     std::vector<int> OpenedNumbers;
     std::string DevicePath = "/dev/ttyUSB0";
+    FileResult Failure{false, ENOENT, "No such file or directory"};
     bool OpenFails = false, IsOpen = false, Gone = false;
     int ReadCount = 0;
 };

@@ -6,7 +6,9 @@
 
 using namespace trakora;
 using namespace trakora::testing;
+using ::testing::_;
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -69,23 +71,26 @@ TEST(InputPumpSerial, PortFailuresAreNamedOnceAndTheNextStartTriesAgain)
     rig.Settings.CommPort = 3;
     rig.Port.OpenFails = true, rig.Port.DevicePath.clear(), rig.Pump.Start(); // no device at all
     rig.Port.DevicePath = "/dev/ttyS2", rig.Pump.Start();
+    // Not ours to open: the group is read from the device file (/dev/null belongs to root).
+    rig.Port.Failure = {false, EACCES, "Permission denied"}, rig.Port.DevicePath = "/dev/null", rig.Pump.Start();
     const std::string unavailable = "Comm Port 3 is not available, please choose another.\n\nDevice tried: ";
     EXPECT_THAT(rig.Ui.Shown, ElementsAre(unavailable + "none (No such file or directory)",
-                                          unavailable + "/dev/ttyS2 (No such file or directory)"));
+                                          unavailable + "/dev/ttyS2 (No such file or directory)",
+                                          HasSubstr("group root. Join that group")));
     EXPECT_TRUE(rig.Port.ReadCount == 0 && rig.Velmor.Current == 0 && rig.Timer1.Current == 0) << "no run";
 
-    rig.Port.OpenFails = false, rig.Pump.Start();
+    rig.Port.OpenFails = false, rig.Port.DevicePath = "/dev/ttyS2", rig.Pump.Start();
     rig.Port.Incoming = {Gga("120010") + "\r\n" + "$GPRMC,1200"};
     rig.Port.Gone = true; // unplugged while running
     rig.Pump.Timer1Tick(), rig.Pump.Timer1Tick();
     EXPECT_EQ(rig.Gps->UtcTime, "120010") << "lines received before the failure are decoded";
-    EXPECT_THAT(rig.Ui.Shown, ElementsAre(::testing::_, ::testing::_, // the user is told once
+    EXPECT_THAT(rig.Ui.Shown, ElementsAre(_, _, _, // the user is told once
                                           "Comm Port 3 (/dev/ttyS2) stopped delivering data: Input/output error\n\n"
                                           "Input has stopped; everything received so far is kept. Choose Start New "
                                           "to try again."));
     EXPECT_TRUE(rig.Settings.InputRunning == FlagClear && rig.Settings.CommNeedsOpen == FlagSet && !rig.Port.IsOpen);
     EXPECT_TRUE(rig.Timer1.Current == 0 && rig.Velmor.Current == 0);
-    EXPECT_THAT(rig.Port.OpenedNumbers, ElementsAre(3, 3, 3));
+    EXPECT_THAT(rig.Port.OpenedNumbers, ElementsAre(3, 3, 3, 3));
 }
 
 TEST(InputPumpSerial, RouteLinesAreNotInterruptedByYields)
