@@ -1,8 +1,6 @@
 #include "app/QtCommandLine.h"
 
-#include "common/NumberFormat.h"
-#include "common/ProgramSettings.h"
-#include "common/WindowRoutines.h"
+#include "common/Version.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -38,7 +36,7 @@ CommandLineOutcome ParseCommandLine(const QStringList& arguments, RunOptions& op
         return CommandLineOutcome::ExitOk;
     }
     if (parser.isSet(version)) {
-        message = QStringLiteral("Trakora ") + Q(ShortestFloatText(ProgramSettings{}.ProgramVersion)) + QLatin1Char('\n');
+        message = QStringLiteral("Trakora ") + QLatin1String(ProgramVersionText) + QLatin1Char('\n');
         return CommandLineOutcome::ExitOk;
     }
     if (!parser.positionalArguments().isEmpty()) {

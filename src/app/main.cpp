@@ -1,8 +1,10 @@
 #include "app/QtCommandLine.h"
 #include "app/TrakoraApplication.h"
 #include "common/QtSettingsStore.h"
+#include "common/Version.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -29,6 +31,9 @@ int main(int argc, char** argv)
 
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trakora"));
+    // Lets the desktop match the windows with the menu entry and its icon.
+    QApplication::setDesktopFileName(QLatin1String(ApplicationId));
+    QApplication::setWindowIcon(QIcon::fromTheme(QLatin1String(ApplicationId)));
     auto app = std::make_unique<TrakoraApplication>(std::make_unique<QtSettingsStore>());
     app->Launch(options);
     const int status = QApplication::exec();

@@ -40,7 +40,7 @@ void ReadShowing(ISettingsStore& store, SettingKey key, std::int32_t& flag)
 
 void LoadProgramSettings(ProgramSettings& settings, GpsState& gps, ISettingsStore& store)
 {
-    settings.ProgramVersion = 1.18f;
+    settings.ProgramVersion = ProgramVersionNumber;
     settings.AppClosing = FlagClear;
     settings.ShowingNMEARaw = FlagClear;
 

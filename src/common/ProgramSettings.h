@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Version.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -38,7 +40,7 @@ struct ProgramSettings {
     std::string SmallUnit = "FE"; // two characters
 
     // Not persisted
-    float ProgramVersion = 1.18f;
+    float ProgramVersion = ProgramVersionNumber;
     std::int16_t DecimalPointChar = '.';
     std::array<std::string, 3> DegreeFormatNames; // entries 1..3 at [0..2]
     std::array<std::string, 3> DateFormatNames;

@@ -82,7 +82,7 @@ TEST(LoadProgramSettings, ReadsEveryEntryUnderItsNameAndSetsTheStartUpFields)
         EXPECT_EQ(std::tie(s.ProgramVersion, s.DecimalPointChar, s.AppClosing, s.SyncWaitPending, s.InputRunning,
                            s.OutputFileChosen, s.ArrivalBeepCount, s.OutputFileNumber, s.InputFileNumber, s.CommNeedsOpen,
                            s.LineBreak, s.DoubleLineBreak, s.SmallUnit, s.LargeUnit),
-                  std::make_tuple(1.18f, '.', 0, 0, 0, 0, 0, -1, -1, -1, "\n", "\n\n", "FE", c.LargeUnit));
+                  std::make_tuple(ProgramVersionNumber, '.', 0, 0, 0, 0, 0, -1, -1, -1, "\n", "\n\n", "FE", c.LargeUnit));
         EXPECT_EQ(s.DegreeFormatNames, (std::array<std::string, 3>{"DD\xC2\xB0 MM SS.d", "DD.dddd", "DD\xC2\xB0 MM.mmm"}));
         EXPECT_EQ(s.DateFormatNames, (std::array<std::string, 3>{"MM/DD/YY", "DD/MM/YY", "YY/MM/DD"}));
         for (int slot = 0; slot < 12; ++slot)

@@ -3,6 +3,7 @@
 #include "app/TrakoraApplication.h"
 #include "app/frmNMEA_Raw.h"
 #include "common/QtSettingsStore.h"
+#include "common/Version.h"
 #include "common/WindowRoutines.h"
 
 #include <QAction>
@@ -53,7 +54,7 @@ protected:
 TEST_F(MainWindowTest, FirstRunOpensAloneAtTheTopLeftAndStoredPositionsAreBounded)
 {
     frmMDI& main = Launch();
-    EXPECT_EQ(main.windowTitle(), "Tst_shell vers. 1.18") << "the program's name and version";
+    EXPECT_EQ(main.windowTitle(), QString("Tst_shell vers. ") + ProgramVersionText) << "the program's name and version";
     EXPECT_TRUE(Action("mnuStart")->text() == "&Start New" && Action("mnuStart")->shortcut() == QKeySequence("F2"));
     EXPECT_EQ(QRect(main.pos(), main.size()), QRect(0, 0, TwipsToPixelsX(3825), TwipsToPixelsY(690)));
     // No other window, and no input before Start.
