@@ -5,8 +5,9 @@
 #include "common/NumberFormat.h"
 #include "common/Units.h"
 
-#include <cmath>
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace trakora {
 
@@ -118,8 +119,7 @@ void LongTermSampler::TimerPop()
         const double quality = LeadingNumber(m_gps.FixQuality.View());
         if (quality < 1 || quality > 2)
             return Hold("Quality Hold");
-        const double threshold = LeadingNumber(m_threshold);
-        if (m_gps.HDOP == 0 || m_gps.HDOP > threshold)
+        if (m_gps.HDOP == 0 || m_gps.HDOP > ThresholdValue())
             return Hold("D.O.P. Hold");
         if (LeadingNumber(m_gps.FixMode.View()) != 3)
             return Hold("xD Hold");
@@ -152,6 +152,18 @@ void LongTermSampler::Hold(std::string_view status)
 {
     m_view.ShowStatus(status, StatusColour::LightRed);
     m_passInProgress = false;
+}
+
+// The threshold as the box admits it, with the user's decimal separator or a
+// full stop, in the single precision HDOP itself is read in, so that an HDOP
+// equal to the threshold passes.
+float LongTermSampler::ThresholdValue() const
+{
+    std::string text = m_threshold;
+    const auto separator = static_cast<char16_t>(m_settings.DecimalPointChar);
+    if (separator != u'.' && separator != 0 && separator < 0x80)
+        std::replace(text.begin(), text.end(), static_cast<char>(separator), '.');
+    return static_cast<float>(LeadingNumber(text));
 }
 
 void LongTermSampler::SampleAltitude()

@@ -60,6 +60,7 @@ private:
     std::string AverageText(double average, char hemisphere) const;
     void Hold(std::string_view status);
     void SampleAltitude();
+    float ThresholdValue() const;
 
     GpsState& m_gps;
     ProgramSettings& m_settings;

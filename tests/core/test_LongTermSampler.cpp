@@ -176,6 +176,7 @@ TEST_F(LongTermSamplerTest, GatesHoldInOrderAndKeepThePosition)
         const char* threshold;
         const char* fixMode;
         const char* status;
+        char decimalPoint = '.';
     } cases[] = {
         {"6", 0, "2.0", "3", "Quality Hold"},   // quality is tested first
         {"0", 1, "2.0", "3", "Quality Hold"},
@@ -185,20 +186,26 @@ TEST_F(LongTermSamplerTest, GatesHoldInOrderAndKeepThePosition)
         {"1", 1.5f, "2.0", "2", "xD Hold"},
         {"1", 1.5f, "2.0", "\0", "xD Hold"},    // no GSA yet
         {"2", 1, "1.0", "3", "Running"},        // equality passes
+        {"1", 1.1f, "1.1", "3", "Running"},     // equality in the precision HDOP is read in
+        {"1", 1.2f, "1.2", "3", "Running"},
+        {"1", 1.5f, "1,5", "3", "Running", ','}, // the decimal comma the box admits
+        {"1", 1.6f, "1,5", "3", "D.O.P. Hold", ','},
+        {"1", 1.5f, "2.0", "3", "Running", ','}, // a stored full stop still reads
     };
     for (const Case& c : cases) {
+        settings.DecimalPointChar = c.decimalPoint;
         gps.FixQuality = c.quality;
         gps.HDOP = c.hdop;
         gps.FixMode = std::string_view(c.fixMode, 1);
         sampler.SetThreshold(c.threshold);
         const int before = sampler.Row(0).RowSampleCount;
         const int after = PassWithPosition(10);
-        EXPECT_EQ(view.shown["status"], c.status) << c.quality << " " << c.hdop << " " << c.fixMode;
+        EXPECT_EQ(view.shown["status"], c.status) << c.quality << " " << c.hdop << " " << c.threshold;
         const bool held = std::string(c.status) != "Running";
         EXPECT_EQ(gps.NewPosition, held);
         EXPECT_EQ(after, held ? before : before + 1);
     }
-    EXPECT_EQ(store.Get("LTTime", "DOPMax", ""), "1.0");
+    EXPECT_EQ(store.Get("LTTime", "DOPMax", ""), "2.0");
 }
 
 TEST_F(LongTermSamplerTest, AltitudeSumRoundsHalvesToEvenAndStaysInFeet)
