@@ -107,7 +107,7 @@ void LongTermSampler::TimerPop()
         }
         return;
     }
-    if (!m_samplingStarted)
+    if (!m_samplingStarted || m_clearQuestionOpen)
         return;
 
     m_passInProgress = true;
@@ -326,9 +326,13 @@ void LongTermSampler::ClearStats()
 {
     while (m_passInProgress)
         m_hooks.Yield();
-    const bool wasSampling = m_samplingStarted;
-    m_samplingStarted = false;
-    if (m_hooks.AskYesNo("Clear Verification", "Are you sure you want to clear all data from all accumulators ?")) {
+    // No pass samples while the question is open; whatever Start or Close
+    // did meanwhile stands afterwards.
+    m_clearQuestionOpen = true;
+    const bool yes =
+        m_hooks.AskYesNo("Clear Verification", "Are you sure you want to clear all data from all accumulators ?");
+    m_clearQuestionOpen = false;
+    if (yes) {
         for (int r = 0; r < LongTermRows; ++r) {
             SampleRow& row = m_rows[r];
             row.LatSum = 0;
@@ -349,8 +353,6 @@ void LongTermSampler::ClearStats()
         m_store.Save("Altitude", "TotAlt", "0");
         m_store.Save("Altitude", "AltSamps", "0");
     }
-    // Sampling goes on only if it was running when the question was asked.
-    m_samplingStarted = wasSampling;
 }
 
 void LongTermSampler::Close()

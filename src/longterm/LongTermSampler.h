@@ -75,6 +75,7 @@ private:
     bool m_samplingStarted = false;
     bool m_awaitingFirstPosition = false;
     bool m_passInProgress = false;
+    bool m_clearQuestionOpen = false;
     std::int32_t m_passesSinceSave = 0;
     std::string m_threshold = "2.0";
 };

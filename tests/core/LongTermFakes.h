@@ -5,6 +5,7 @@
 #include "common/LocalTime.h"
 #include "longterm/LongTermView.h"
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -59,9 +60,12 @@ struct AnsweringHooks : ILongTermHooks {
     bool AskYesNo(std::string_view title, std::string_view question) override
     {
         asked = std::string(title) + "|" + std::string(question);
+        if (whileAsking)
+            whileAsking(); // what the event loop runs while the question is open
         return answer;
     }
     bool answer = false;
+    std::function<void()> whileAsking;
     std::string asked;
 };
 

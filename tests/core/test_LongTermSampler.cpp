@@ -302,4 +302,15 @@ TEST_F(LongTermSamplerTest, ClearStatsZeroesOnYesAndReturnsSamplingToItsState)
     EXPECT_EQ(PassWithPosition(2), 1) << "sampling goes on with the old interval";
 }
 
+TEST_F(LongTermSamplerTest, ClearStatsWhileStartWaitsKeepsTheStartThatCompletesMeanwhile)
+{
+    OpenWithRow("1", "Secs");
+    gps.NewPosition = false;
+    sampler.Start();
+    hooks.whileAsking = [this] { PassWithPosition(0); }; // the first position arrives
+    sampler.ClearStats();
+    EXPECT_TRUE(sampler.SamplingStarted());
+    EXPECT_EQ(PassWithPosition(2), 1);
+}
+
 } // namespace
