@@ -4,9 +4,9 @@
 #include "common/LeadingNumber.h"
 #include "common/NumberFormat.h"
 #include "common/Units.h"
+#include "longterm/StoredNumbers.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace trakora {
@@ -29,13 +29,11 @@ std::string_view Trim(std::string_view text)
     return text;
 }
 
-// Up to 15 significant digits with a full stop whatever the user's locale,
-// enough to bring a sum of degrees back intact.
-std::string SumText(double value)
+// The hemisphere letter shown after a format-3 average; nothing before the
+// first sentence has set one.
+std::string HemisphereText(char letter)
 {
-    char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return std::string(buffer, result.ptr);
+    return static_cast<unsigned char>(letter) < ' ' ? std::string() : std::string(1, letter);
 }
 
 } // namespace
@@ -63,9 +61,7 @@ void LongTermSampler::Load()
         SampleRow& row = m_rows[r];
         const std::string key = RowKey(r);
         row = SampleRow{};
-        row.LatSum = LeadingNumber(m_store.Get("Lats", key, "0"));
-        row.LonSum = LeadingNumber(m_store.Get("Lons", key, "0"));
-        row.RowSampleCount = LeadingWholeNumber(m_store.Get("Samps", key, "0"));
+        LoadRowSums(r);
         m_view.ShowSamples(r, std::to_string(row.RowSampleCount));
 
         row.Enabled = LeadingNumber(m_store.Get("LTEnab", key, "0")) != 0;
@@ -91,6 +87,25 @@ void LongTermSampler::Load()
         m_view.ShowAltitude("0", std::to_string(m_altSampleCount));
     else
         ShowAltitudeAverage();
+}
+
+// A damaged store starts the row over rather than show an average that no
+// receiver could have reported.
+void LongTermSampler::LoadRowSums(int r)
+{
+    SampleRow& row = m_rows[r];
+    const std::string key = RowKey(r);
+    const std::optional<double> lat = ReadStoredSum(m_store.Get("Lats", key, "0"));
+    const std::optional<double> lon = ReadStoredSum(m_store.Get("Lons", key, "0"));
+    const std::int32_t count = LeadingWholeNumber(m_store.Get("Samps", key, "0"));
+    if (!lat || !lon || count < 1)
+        return;
+    const double avgLat = *lat / count, avgLon = *lon / count;
+    if (avgLat < 0 || avgLat > 90 || avgLon < 0 || avgLon > 180)
+        return;
+    row.LatSum = *lat;
+    row.LonSum = *lon;
+    row.RowSampleCount = count;
 }
 
 void LongTermSampler::TimerPop()
@@ -220,6 +235,8 @@ void LongTermSampler::ShowNextUpdateTip(int r)
 
 std::string LongTermSampler::AverageText(double average, char hemisphere) const
 {
+    if (!(average >= 0 && average <= 180))
+        return {};
     const char point = static_cast<char>(m_settings.DecimalPointChar);
     switch (m_settings.DegreeFormat) {
     case 1:
@@ -228,8 +245,8 @@ std::string LongTermSampler::AverageText(double average, char hemisphere) const
         return FormatNumber(average, "##0.00000", point) + DegreeSign;
     case 3: {
         const double whole = std::floor(average);
-        return std::to_string(static_cast<long long>(whole)) + DegreeSign + " " +
-               FormatNumber((average - whole) * 60.0, "#0.00000", point) + "' " + std::string(1, hemisphere);
+        return std::to_string(static_cast<int>(whole)) + DegreeSign + " " +
+               FormatNumber((average - whole) * 60.0, "#0.00000", point) + "' " + HemisphereText(hemisphere);
     }
     default:
         return {};
@@ -267,8 +284,8 @@ void LongTermSampler::SaveAllData()
     for (int r = 0; r < LongTermRows; ++r) {
         SampleRow& row = m_rows[r];
         const std::string key = RowKey(r);
-        m_store.Save("Lats", key, SumText(row.LatSum));
-        m_store.Save("Lons", key, SumText(row.LonSum));
+        m_store.Save("Lats", key, FixedDecimalText(row.LatSum));
+        m_store.Save("Lons", key, FixedDecimalText(row.LonSum));
         m_store.Save("Samps", key, std::to_string(row.RowSampleCount));
         const std::string_view interval = Trim(row.IntervalText);
         if (!interval.empty()) {

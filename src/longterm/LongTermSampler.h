@@ -60,6 +60,7 @@ private:
     std::string AverageText(double average, char hemisphere) const;
     void Hold(std::string_view status);
     void SampleAltitude();
+    void LoadRowSums(int row);
     float ThresholdValue() const;
 
     GpsState& m_gps;

@@ -1,5 +1,6 @@
 #include "common/LoadProgramSettings.h"
 #include "LongTermFakes.h"
+#include "NmeaTestHarness.h"
 #include "longterm/LongTermSampler.h"
 
 #include <gtest/gtest.h>
@@ -52,8 +53,12 @@ protected:
         return sampler.Row(0).RowSampleCount;
     }
 
-    GpsState gps;
-    ProgramSettings settings;
+    // Feeds a sentence body through the decoders into gps.
+    void Decode(std::string_view body) { h.FeedBody(body); }
+
+    Harness h;
+    GpsState& gps = *h.Gps;
+    ProgramSettings& settings = h.Settings;
     MemorySettingsStore store;
     ScriptedClock clock;
     RecordingView view;
@@ -311,6 +316,63 @@ TEST_F(LongTermSamplerTest, ClearStatsWhileStartWaitsKeepsTheStartThatCompletesM
     sampler.ClearStats();
     EXPECT_TRUE(sampler.SamplingStarted());
     EXPECT_EQ(PassWithPosition(2), 1);
+}
+
+TEST_F(LongTermSamplerTest, SmallSumsSurviveSaveAndReopen)
+{
+    OpenWithRow("1", "Secs");
+    Decode("GPRMC,120002,A,5128.700,N,00000.003,W,000.0,000.0,061226,002.0,E");
+    StartSampling();
+    ASSERT_EQ(PassWithPosition(2), 1);
+    sampler.Close();
+    sampler.SaveAllData();
+    // 0.003' is 5e-05 degrees, 4.99999987368938e-05 in single precision.
+    EXPECT_EQ(store.Get("Lons", "0", ""), "0.0000499999987368938");
+
+    RecordingView reopenedView;
+    LongTermSampler reopened{gps, settings, store, clock, reopenedView, hooks};
+    settings.DegreeFormat = 2;
+    reopened.Load();
+    EXPECT_EQ(reopenedView.shown["lon0"], "0.00005" + Deg);
+}
+
+TEST_F(LongTermSamplerTest, StoredSumsReadBackOrStartOverWhenAbsurd)
+{
+    const struct {
+        const char* lats;
+        const char* samps;
+        const char* shown; // in degree format 2
+        std::int32_t count;
+    } cases[] = {
+        {"4.99999987368938e-05", "1", "0.00005", 1}, // as earlier versions wrote small sums
+        {"0.0000499999987368938", "1", "0.00005", 1},
+        {"180.5", "4", "45.12500", 4},
+        {"999999999999999999999999999999", "1", "", 0}, // a damaged file: average far beyond 90
+        {"1e999", "1", "", 0},
+        {"-45", "1", "", 0},
+        {"90.5", "0", "", 0}, // no samples: a leftover sum must not join the next sample
+    };
+    gps.LatDir = FixedText<1>{}; // no sentence yet: no hemisphere letter to show
+    for (const auto& c : cases) {
+        store.Save("LTEnab", "0", "1");
+        store.Save("Lats", "0", c.lats);
+        store.Save("Lons", "0", "0");
+        store.Save("Samps", "0", c.samps);
+        for (int format : {2, 3}) {
+            settings.DegreeFormat = format;
+            view.shown.clear();
+            sampler.Load();
+            const std::string shown = view.shown["lat0"];
+            EXPECT_EQ(sampler.Row(0).RowSampleCount, c.count) << c.lats;
+            EXPECT_EQ(shown.find('\0'), std::string::npos) << c.lats;
+            if (format == 2) {
+                EXPECT_EQ(shown, *c.shown ? c.shown + Deg : "") << c.lats;
+            } else {
+                EXPECT_EQ(shown.empty(), !*c.shown) << c.lats << ": " << shown;
+            }
+        }
+        EXPECT_EQ(sampler.Row(0).LatSum == 0, c.count == 0) << c.lats;
+    }
 }
 
 } // namespace
