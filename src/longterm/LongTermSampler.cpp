@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace trakora {
 
@@ -27,6 +28,27 @@ std::string_view Trim(std::string_view text)
     while (!text.empty() && text.back() == ' ')
         text.remove_suffix(1);
     return text;
+}
+
+constexpr std::int32_t MaxCount = std::numeric_limits<std::int32_t>::max();
+
+// Altitudes outside this band (metres) are not measurements of a place on
+// Earth; as a mean they mark a damaged store.
+constexpr double LowestAltitudeMetres = -1000;
+constexpr double HighestAltitudeMetres = 100000;
+constexpr double FeetPerMetre = 3.2808399;
+
+bool AltitudeOnEarth(double feet)
+{
+    return feet >= LowestAltitudeMetres * FeetPerMetre && feet <= HighestAltitudeMetres * FeetPerMetre;
+}
+
+// A fix from satellites (GPS, DGPS, PPS, RTK fixed or float); no fix,
+// dead reckoning, manual input and simulation give no altitude to average.
+bool GgaHasFix(std::string_view fixQuality)
+{
+    const double quality = LeadingNumber(fixQuality);
+    return quality >= 1 && quality <= 5;
 }
 
 // The hemisphere letter shown after a format-3 average; nothing before the
@@ -54,8 +76,7 @@ void LongTermSampler::Load()
     SetThreshold(m_store.Get("LTTime", "DOPMax", "2.0"));
     m_view.ShowThreshold(m_threshold);
 
-    m_altSum = LeadingWholeNumber(m_store.Get("Altitude", "TotAlt", "0"));
-    m_altSampleCount = LeadingWholeNumber(m_store.Get("Altitude", "AltSamps", "0"));
+    LoadAltitude();
 
     for (int r = 0; r < LongTermRows; ++r) {
         SampleRow& row = m_rows[r];
@@ -108,6 +129,18 @@ void LongTermSampler::LoadRowSums(int r)
     row.RowSampleCount = count;
 }
 
+void LongTermSampler::LoadAltitude()
+{
+    m_altSum = 0;
+    m_altSampleCount = 0;
+    const std::optional<double> sum = ReadStoredSum(m_store.Get("Altitude", "TotAlt", "0"));
+    const std::int32_t count = LeadingWholeNumber(m_store.Get("Altitude", "AltSamps", "0"));
+    if (!sum || count < 1 || !AltitudeOnEarth(*sum / count))
+        return;
+    m_altSum = static_cast<std::int64_t>(RoundHalfEven(*sum));
+    m_altSampleCount = count;
+}
+
 void LongTermSampler::TimerPop()
 {
     if (m_awaitingFirstPosition) {
@@ -145,7 +178,7 @@ void LongTermSampler::TimerPop()
             // A row needs a chosen interval and a start time before it samples.
             if (!row.Enabled || !row.HasLastSample || Trim(row.IntervalText).empty())
                 continue;
-            if (now - row.RowLastSample > row.RowIntervalSecs) {
+            if (now - row.RowLastSample > row.RowIntervalSecs && row.RowSampleCount < MaxCount) {
                 ++row.RowSampleCount;
                 UpdateTots(r);
             }
@@ -183,13 +216,20 @@ float LongTermSampler::ThresholdValue() const
 
 void LongTermSampler::SampleAltitude()
 {
+    m_gps.NewAltitude = false;
+    // Only a GGA with a fix reports an altitude; one without leaves 0 behind.
+    const std::string_view unit = m_gps.AltUnit.View();
+    const bool knownUnit = ConvertSmallUnitTo(1.0f, unit, "FE") != 0;
+    if (!GgaHasFix(m_gps.FixQuality.View()) || !knownUnit || m_altSampleCount == MaxCount)
+        return;
     // The sum is kept in feet whatever unit is shown, so a change of the
     // display unit during a run does not mix units in one sum.
-    const float feet = ConvertSmallUnitTo(m_gps.Altitude, m_gps.AltUnit.View(), "FE");
-    m_altSum = static_cast<std::int32_t>(RoundHalfEven(static_cast<double>(m_altSum) + feet));
+    const float feet = ConvertSmallUnitTo(m_gps.Altitude, unit, "FE");
+    if (!AltitudeOnEarth(feet))
+        return;
+    m_altSum = static_cast<std::int64_t>(RoundHalfEven(static_cast<double>(m_altSum) + feet));
     ++m_altSampleCount;
     ShowAltitudeAverage();
-    m_gps.NewAltitude = false;
 }
 
 void LongTermSampler::ShowAltitudeAverage()

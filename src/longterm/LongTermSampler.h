@@ -46,7 +46,7 @@ public:
     void SetThreshold(std::string_view text);
 
     const SampleRow& Row(int row) const { return m_rows[row]; }
-    std::int32_t AltSum() const { return m_altSum; }
+    std::int64_t AltSum() const { return m_altSum; }
     std::int32_t AltSampleCount() const { return m_altSampleCount; }
     bool SamplingStarted() const { return m_samplingStarted; }
     bool AwaitingFirstPosition() const { return m_awaitingFirstPosition; }
@@ -61,6 +61,7 @@ private:
     void Hold(std::string_view status);
     void SampleAltitude();
     void LoadRowSums(int row);
+    void LoadAltitude();
     float ThresholdValue() const;
 
     GpsState& m_gps;
@@ -71,7 +72,8 @@ private:
     ILongTermHooks& m_hooks;
 
     std::array<SampleRow, LongTermRows> m_rows{};
-    std::int32_t m_altSum = 0;
+    // Feet; 64 bits, since a 32-bit sum overflows after a week at 1000 m.
+    std::int64_t m_altSum = 0;
     std::int32_t m_altSampleCount = 0;
     bool m_samplingStarted = false;
     bool m_awaitingFirstPosition = false;

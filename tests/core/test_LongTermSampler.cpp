@@ -375,4 +375,53 @@ TEST_F(LongTermSamplerTest, StoredSumsReadBackOrStartOverWhenAbsurd)
     }
 }
 
+TEST_F(LongTermSamplerTest, AltitudeSumNeverOverflowsAndTakesOnlyFixes)
+{
+    const std::string fix = "GPGGA,120000,5128.700,N,00000.003,W,";
+    const struct {
+        const char* totAlt;
+        const char* altSamps;
+        std::string gga;
+        int repeat;
+        const char* savedTotAlt;
+        const char* savedAltSamps;
+        const char* shown;
+    } cases[] = {
+        // 2147481000 + 3280.84 feet passes the 32-bit limit; 2147484281 / 654122 = 3283.003
+        {"2147481000", "654121", fix + "1,08,0.9,1000.0,M,46.9,M,,", 1, "2147484281", "654122", "3283.0 Feet"},
+        {"0", "0", fix + "1,08,0.9,999999999,M,46.9,M,,", 1, "0", "0", "0"}, // not an altitude on Earth
+        {"1000", "2147483647", fix + "1,08,0.9,100.0,M,46.9,M,,", 1, "1000", "2147483647", ".0 Feet"},
+        {"1789", "1", "GPGGA,120000,,,,,0,00,,,M,,M,,", 3, "1789", "1", "1789.0 Feet"}, // no fix
+        {"1789", "1", fix + "6,08,0.9,545.4,M,46.9,M,,", 1, "1789", "1", "1789.0 Feet"}, // estimated
+        {"1789", "1", fix + "2,08,0.9,545.4,,46.9,M,,", 1, "1789", "1", "1789.0 Feet"},  // no unit
+    };
+    for (const auto& c : cases) {
+        store.Save("Altitude", "TotAlt", c.totAlt);
+        store.Save("Altitude", "AltSamps", c.altSamps);
+        view.shown.clear();
+        OpenWithRow("1", "Secs");
+        StartSampling();
+        PassWithPosition(2);
+        gps.NewPosition = false; // a receiver that sends GGA alone
+        for (int i = 0; i < c.repeat; ++i) {
+            Decode(c.gga);
+            sampler.TimerPop();
+        }
+        sampler.SaveAllData();
+        EXPECT_EQ(store.Get("Altitude", "TotAlt", ""), c.savedTotAlt) << c.gga;
+        EXPECT_EQ(store.Get("Altitude", "AltSamps", ""), c.savedAltSamps) << c.gga;
+        EXPECT_EQ(view.shown["alt"], c.shown) << c.gga;
+    }
+}
+
+TEST_F(LongTermSamplerTest, RowCountStopsAtItsLimitInsteadOfWrapping)
+{
+    store.Save("Samps", "0", "2147483647");
+    store.Save("Lats", "0", "96636764115"); // 45 degrees each
+    OpenWithRow("1", "Secs");
+    StartSampling();
+    EXPECT_EQ(PassWithPosition(2), 2147483647);
+    EXPECT_EQ(sampler.Row(0).LatSum, 96636764115.0);
+}
+
 } // namespace
