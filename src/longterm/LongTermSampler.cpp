@@ -1,9 +1,10 @@
 #include "longterm/LongTermSampler.h"
 
-#include "common/Formatting.h"
 #include "common/LeadingNumber.h"
 #include "common/NumberFormat.h"
 #include "common/Units.h"
+#include "longterm/LongTermTexts.h"
+#include "longterm/SpreadStore.h"
 #include "longterm/StoredNumbers.h"
 
 #include <algorithm>
@@ -51,11 +52,9 @@ bool GgaHasFix(std::string_view fixQuality)
     return quality >= 1 && quality <= 5;
 }
 
-// The hemisphere letter shown after a format-3 average; nothing before the
-// first sentence has set one.
-std::string HemisphereText(char letter)
+double Signed(float degrees, char hemisphere, char negative)
 {
-    return static_cast<unsigned char>(letter) < ' ' ? std::string() : std::string(1, letter);
+    return hemisphere == negative ? -static_cast<double>(degrees) : static_cast<double>(degrees);
 }
 
 } // namespace
@@ -77,12 +76,16 @@ void LongTermSampler::Load()
     m_view.ShowThreshold(m_threshold);
 
     LoadAltitude();
+    m_altSpread = LoadAltitudeSpread(m_store, m_altSampleCount);
+    m_held = HeldCounts{};
+    m_positionHeld = false;
 
     for (int r = 0; r < LongTermRows; ++r) {
         SampleRow& row = m_rows[r];
         const std::string key = RowKey(r);
         row = SampleRow{};
         LoadRowSums(r);
+        row.Spread = LoadPositionSpread(m_store, r, row.RowSampleCount);
         m_view.ShowSamples(r, std::to_string(row.RowSampleCount));
 
         row.Enabled = LeadingNumber(m_store.Get("LTEnab", key, "0")) != 0;
@@ -102,7 +105,10 @@ void LongTermSampler::Load()
                 row.TypeText = type;
         RecomputeInterval(r);
         m_view.ShowRowChoices(r, row.Enabled, row.IntervalText, row.TypeText);
+        m_view.ShowSpread(r);
     }
+    m_view.ShowAltitudeSpread(SigmaUpText(m_altSpread, m_settings));
+    m_view.ShowHeldCounts(m_held);
 
     if (m_altSampleCount < 1)
         m_view.ShowAltitude("0", std::to_string(m_altSampleCount));
@@ -163,14 +169,21 @@ void LongTermSampler::TimerPop()
     m_view.ShowNow(GeneralDateTimeText(now));
     m_view.ShowTopDOP(ShortestFloatText(m_gps.HDOP));
 
-    if (m_gps.NewPosition) {
+    const bool newPosition = m_gps.NewPosition;
+    if (newPosition || m_positionHeld) {
+        // The pass takes the position over from the decoders, so that a held
+        // one is tested again by the next passes while the next new one can
+        // still be told apart from it.
+        m_gps.NewPosition = false;
+        m_positionHeld = true;
         const double quality = LeadingNumber(m_gps.FixQuality.View());
         if (quality < 1 || quality > 2)
-            return Hold("Quality Hold");
+            return Hold("Quality Hold", newPosition, m_held.Quality);
         if (m_gps.HDOP == 0 || m_gps.HDOP > ThresholdValue())
-            return Hold("D.O.P. Hold");
+            return Hold("D.O.P. Hold", newPosition, m_held.Dop);
         if (LeadingNumber(m_gps.FixMode.View()) != 3)
-            return Hold("xD Hold");
+            return Hold("xD Hold", newPosition, m_held.NotThreeD);
+        m_positionHeld = false;
         m_view.ShowStatus("Running", StatusColour::LightGrey);
 
         for (int r = 0; r < LongTermRows; ++r) {
@@ -183,7 +196,6 @@ void LongTermSampler::TimerPop()
                 UpdateTots(r);
             }
         }
-        m_gps.NewPosition = false;
     }
 
     if (m_gps.NewAltitude)
@@ -196,8 +208,12 @@ void LongTermSampler::TimerPop()
     m_passInProgress = false;
 }
 
-void LongTermSampler::Hold(std::string_view status)
+void LongTermSampler::Hold(std::string_view status, bool newPosition, std::int64_t& heldCount)
 {
+    if (newPosition) {
+        ++heldCount;
+        m_view.ShowHeldCounts(m_held);
+    }
     m_view.ShowStatus(status, StatusColour::LightRed);
     m_passInProgress = false;
 }
@@ -225,11 +241,16 @@ void LongTermSampler::SampleAltitude()
     // The sum is kept in feet whatever unit is shown, so a change of the
     // display unit during a run does not mix units in one sum.
     const float feet = ConvertSmallUnitTo(m_gps.Altitude, unit, "FE");
-    if (!AltitudeOnEarth(feet))
+    if (!AltitudeOnEarth(feet)) {
+        ++m_held.AltitudesRejected;
+        m_view.ShowHeldCounts(m_held);
         return;
+    }
     m_altSum = static_cast<std::int64_t>(RoundHalfEven(static_cast<double>(m_altSum) + feet));
     ++m_altSampleCount;
+    m_altSpread.Add(ConvertSmallUnitTo(m_gps.Altitude, unit, "ME"));
     ShowAltitudeAverage();
+    m_view.ShowAltitudeSpread(SigmaUpText(m_altSpread, m_settings));
 }
 
 void LongTermSampler::ShowAltitudeAverage()
@@ -250,9 +271,14 @@ void LongTermSampler::UpdateTots(int r)
     row.HasLastSample = true;
     row.LatSum += m_gps.Latitude;
     row.LonSum += m_gps.Longitude;
+    const LocalOffset offset = row.Spread.Add(Signed(m_gps.Latitude, m_gps.LatDir[0], 'S'),
+                                              Signed(m_gps.Longitude, m_gps.LonDir[0], 'W'));
+    row.Cloud.Add(offset);
+    row.LastSampleUtc = ReceiverUtc(m_gps.UtcDate.View(), m_gps.UtcTime.View());
     m_view.ShowSamples(r, std::to_string(row.RowSampleCount));
     ShowNextUpdateTip(r);
     ShowRowAverages(r);
+    m_view.ShowSpread(r);
 }
 
 void LongTermSampler::ShowNextUpdateTip(int r)
@@ -273,26 +299,6 @@ void LongTermSampler::ShowNextUpdateTip(int r)
     m_view.ShowSamplesTip(r, "Next update at " + GeneralDateTimeText(m_clock.Now() + n * unit));
 }
 
-std::string LongTermSampler::AverageText(double average, char hemisphere) const
-{
-    if (!(average >= 0 && average <= 180))
-        return {};
-    const char point = static_cast<char>(m_settings.DecimalPointChar);
-    switch (m_settings.DegreeFormat) {
-    case 1:
-        return FormatDMS(average, point);
-    case 2:
-        return FormatNumber(average, "##0.00000", point) + DegreeSign;
-    case 3: {
-        const double whole = std::floor(average);
-        return std::to_string(static_cast<int>(whole)) + DegreeSign + " " +
-               FormatNumber((average - whole) * 60.0, "#0.00000", point) + "' " + HemisphereText(hemisphere);
-    }
-    default:
-        return {};
-    }
-}
-
 void LongTermSampler::ShowRowAverages(int r)
 {
     const SampleRow& row = m_rows[r];
@@ -300,7 +306,31 @@ void LongTermSampler::ShowRowAverages(int r)
         return;
     const double lat = row.LatSum / row.RowSampleCount;
     const double lon = row.LonSum / row.RowSampleCount;
-    m_view.ShowAverages(r, AverageText(lat, m_gps.LatDir[0]), AverageText(lon, m_gps.LonDir[0]));
+    m_view.ShowAverages(r, AverageText(lat, m_gps.LatDir[0], m_settings), AverageText(lon, m_gps.LonDir[0], m_settings));
+}
+
+std::optional<AveragedPoint> LongTermSampler::PointOf(int r) const
+{
+    const SampleRow& row = m_rows[r];
+    if (row.RowSampleCount < 1)
+        return std::nullopt;
+    AveragedPoint point;
+    // The spread's mean is signed and right across the equator and the
+    // meridians; the sums are unsigned and count on the current hemisphere.
+    // The spread serves when it holds every sample of the row.
+    if (row.Spread.Count() == row.RowSampleCount) {
+        point.Latitude = row.Spread.MeanLatitude();
+        point.Longitude = row.Spread.MeanLongitude();
+    } else {
+        point.Latitude = Signed(static_cast<float>(row.LatSum / row.RowSampleCount), m_gps.LatDir[0], 'S');
+        point.Longitude = Signed(static_cast<float>(row.LonSum / row.RowSampleCount), m_gps.LonDir[0], 'W');
+    }
+    if (m_altSampleCount >= 1)
+        point.AltitudeMetres = static_cast<double>(m_altSum) / m_altSampleCount / FeetPerMetre;
+    point.LastSampleUtc = row.LastSampleUtc;
+    point.Name = "Samp " + std::to_string(r + 1);
+    point.Description = PointDescription(row.RowSampleCount, AccuracyOf(row.Spread));
+    return point;
 }
 
 void LongTermSampler::RecomputeInterval(int r)
@@ -321,12 +351,14 @@ void LongTermSampler::SaveAllData()
 {
     m_store.Save("Altitude", "TotAlt", std::to_string(m_altSum));
     m_store.Save("Altitude", "AltSamps", std::to_string(m_altSampleCount));
+    SaveAltitudeSpread(m_store, m_altSpread);
     for (int r = 0; r < LongTermRows; ++r) {
         SampleRow& row = m_rows[r];
         const std::string key = RowKey(r);
         m_store.Save("Lats", key, FixedDecimalText(row.LatSum));
         m_store.Save("Lons", key, FixedDecimalText(row.LonSum));
         m_store.Save("Samps", key, std::to_string(row.RowSampleCount));
+        SavePositionSpread(m_store, r, row.Spread);
         const std::string_view interval = Trim(row.IntervalText);
         if (!interval.empty()) {
             m_store.Save("LTInt", key, Trim(row.TypeText));
@@ -395,20 +427,30 @@ void LongTermSampler::ClearStats()
             row.LatSum = 0;
             row.LonSum = 0;
             row.RowSampleCount = 0;
+            row.Spread = PositionSpread{};
+            row.Cloud.Clear();
+            row.LastSampleUtc.reset();
             m_view.ShowSamples(r, "");
             m_view.ShowAverages(r, "", "");
+            m_view.ShowSpread(r);
         }
         m_altSum = 0;
         m_altSampleCount = 0;
+        m_altSpread = ValueSpread{};
+        m_held = HeldCounts{};
         m_view.ShowAltitude("", "");
+        m_view.ShowAltitudeSpread("");
+        m_view.ShowHeldCounts(m_held);
         for (int r = 0; r < LongTermRows; ++r) {
             const std::string key = RowKey(r);
             m_store.Save("Lats", key, "0");
             m_store.Save("Lons", key, "0");
             m_store.Save("Samps", key, "0");
+            SavePositionSpread(m_store, r, m_rows[r].Spread);
         }
         m_store.Save("Altitude", "TotAlt", "0");
         m_store.Save("Altitude", "AltSamps", "0");
+        SaveAltitudeSpread(m_store, m_altSpread);
     }
 }
 

@@ -3,12 +3,14 @@
 #include "common/LocalTime.h"
 #include "common/ProgramSettings.h"
 #include "common/SettingsStore.h"
+#include "longterm/AveragedPoint.h"
 #include "longterm/LongTermView.h"
 #include "longterm/SampleRow.h"
 #include "nmea/GpsState.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,8 +19,9 @@ namespace trakora {
 constexpr int LongTermRows = 10;
 
 // Long-term position averaging: ten independently timed rows of latitude and
-// longitude sums, one altitude sum, the gated sampling pass and the actions
-// of the "Where Am I ?" window. The sums persist in the settings store.
+// longitude sums with their spread, one altitude sum with its spread, the
+// gated sampling pass and the actions of the "Where Am I ?" window. The sums
+// and spreads persist in the settings store.
 class LongTermSampler {
 public:
     LongTermSampler(GpsState& gps, ProgramSettings& settings, ISettingsStore& store, IClock& clock,
@@ -46,6 +49,10 @@ public:
     void SetThreshold(std::string_view text);
 
     const SampleRow& Row(int row) const { return m_rows[row]; }
+    // The row's average as a waypoint; nothing while the row has no sample.
+    std::optional<AveragedPoint> PointOf(int row) const;
+    const ValueSpread& AltitudeSpread() const { return m_altSpread; }
+    const HeldCounts& Held() const { return m_held; }
     std::int64_t AltSum() const { return m_altSum; }
     std::int32_t AltSampleCount() const { return m_altSampleCount; }
     bool SamplingStarted() const { return m_samplingStarted; }
@@ -57,8 +64,7 @@ private:
     void ShowRowAverages(int row);
     void ShowNextUpdateTip(int row);
     void ShowAltitudeAverage();
-    std::string AverageText(double average, char hemisphere) const;
-    void Hold(std::string_view status);
+    void Hold(std::string_view status, bool newPosition, std::int64_t& heldCount);
     void SampleAltitude();
     void LoadRowSums(int row);
     void LoadAltitude();
@@ -79,6 +85,10 @@ private:
     bool m_awaitingFirstPosition = false;
     bool m_passInProgress = false;
     bool m_clearQuestionOpen = false;
+    // A position the gates held, still to be tested by the next passes.
+    bool m_positionHeld = false;
+    ValueSpread m_altSpread; // metres
+    HeldCounts m_held;
     std::int32_t m_passesSinceSave = 0;
     std::string m_threshold = "2.0";
 };

@@ -1,10 +1,21 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace trakora {
 
 enum class StatusColour { Unchanged, LightRed, LightGrey };
+
+// New positions held back by each gate since the window opened, each position
+// counted once, at the first gate that held it; and altitudes not summed
+// because no place on Earth has them.
+struct HeldCounts {
+    std::int64_t Quality = 0;
+    std::int64_t Dop = 0;
+    std::int64_t NotThreeD = 0;
+    std::int64_t AltitudesRejected = 0;
+};
 
 // What the long-term averaging shows; the window implements it.
 class ILongTermView {
@@ -21,6 +32,10 @@ public:
     virtual void UntickRow(int row) = 0;
     virtual void ShowAltitude(std::string_view average, std::string_view samples) = 0;
     virtual void ShowThreshold(std::string_view text) = 0;
+    // The row's spread, its cloud of latest samples or its last sample changed.
+    virtual void ShowSpread(int row) = 0;
+    virtual void ShowAltitudeSpread(std::string_view sigmaUp) = 0;
+    virtual void ShowHeldCounts(const HeldCounts& counts) = 0;
     virtual void DisableStart() = 0;
 };
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "common/LocalTime.h"
+#include "longterm/PositionSpread.h"
+#include "longterm/SampleCloud.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace trakora {
@@ -23,6 +26,13 @@ struct SampleRow {
     std::int32_t RowIntervalSecs = NoIntervalSecs;
     LocalTime RowLastSample = 0;
     bool HasLastSample = false;
+
+    // The spread of the samples since it was started (signed coordinates),
+    // the latest samples for the scatter plot, and the receiver's UTC of the
+    // last sample when it sent a date.
+    PositionSpread Spread;
+    SampleCloud Cloud;
+    std::optional<CivilDateTime> LastSampleUtc;
 };
 
 } // namespace trakora

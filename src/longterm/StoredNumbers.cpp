@@ -82,4 +82,15 @@ std::optional<double> ReadStoredSum(std::string_view text)
     return Parse(std::string_view(kept).substr(0, length), std::chars_format::general);
 }
 
+std::optional<double> ReadFixedDecimal(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    if (text.empty() || MantissaLength(text) != text.size())
+        return std::nullopt;
+    return Parse(text, std::chars_format::fixed);
+}
+
 } // namespace trakora

@@ -17,4 +17,9 @@ std::string FixedDecimalText(double value);
 // the number does not fit a double.
 std::optional<double> ReadStoredSum(std::string_view text);
 
+// A stored figure that this version writes only in fixed notation: the whole
+// text, blanks aside, must be such a number. Letters, exponents, "nan" or
+// empty text give nothing.
+std::optional<double> ReadFixedDecimal(std::string_view text);
+
 } // namespace trakora

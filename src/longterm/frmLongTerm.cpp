@@ -1,15 +1,21 @@
 #include "longterm/frmLongTerm.h"
 
 #include "common/WindowRoutines.h"
+#include "longterm/GpxWaypoint.h"
+#include "longterm/LongTermDetailsPane.h"
+#include "longterm/ScatterPlotWidget.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSaveFile>
 
 namespace trakora {
 
@@ -22,6 +28,10 @@ const QColor LightGrey(192, 192, 192);
 constexpr int CheckTops[LongTermRows] = {480, 880, 1280, 1680, 2080, 2480, 2880, 3280, 3680, 4080};
 constexpr int ListTops[LongTermRows] = {450, 855, 1245, 1650, 2055, 2445, 2850, 3255, 3645, 4050};
 constexpr int ValueTops[LongTermRows] = {480, 885, 1275, 1680, 2085, 2475, 2880, 3285, 3675, 4080};
+// The rows and the lower area take the first 7185 twips; the details pane
+// stands to their right.
+constexpr int DetailsLeft = 7185;
+constexpr int DetailsWidth = 4200;
 
 QString Indexed(const char* name, int index)
 {
@@ -93,10 +103,15 @@ frmLongTerm::frmLongTerm(ProgramContext& context, IClock& clock, ILongTermHooks*
     }
     m_sampler = std::make_unique<LongTermSampler>(context.Gps, context.Settings, context.Store, clock,
                                                   static_cast<ILongTermView&>(*this), *hooks);
-    resize(TwipsToPixelsX(7185), TwipsToPixelsY(5985));
+    resize(TwipsToPixelsX(DetailsLeft + DetailsWidth), TwipsToPixelsY(5985));
     BuildControls();
     RestorePosition();
     m_sampler->Load();
+    // Details of the first row that holds samples.
+    for (int r = LongTermRows - 1; r >= 0; --r)
+        if (m_sampler->Row(r).RowSampleCount > 0)
+            m_details->RowChoice()->setCurrentIndex(r);
+    ShowDetails();
     ConnectControls();
     MarkOpen();
     EnableDragMove(this);
@@ -158,6 +173,9 @@ void frmLongTerm::BuildControls()
     MakeLabel(this, "Label1_10", "Altitude", TwipsRect(1170, 4500, 1725, 225), Qt::AlignRight | Qt::AlignVCenter);
     m_lblAltSamps = MakeValueLabel(this, "lblAltSamps", TwipsRect(3090, 4485, 735, 285), Qt::AlignRight);
     m_lblAlt = MakeValueLabel(this, "lblAlt", TwipsRect(4020, 4485, 1395, 285), Qt::AlignRight);
+    m_lblAltSigma = MakeValueLabel(this, "lblAltSigma", TwipsRect(5610, 4485, 1395, 285), Qt::AlignRight);
+    m_lblAltSigma->setAccessibleName("Altitude standard deviation");
+    m_lblAltSigma->setToolTip("One standard deviation of the altitude samples taken since the spread was started");
 
     // Frames around the groups of the lower area.
     const QRect frames[] = {TwipsRect(45, 4875, 1710, 1050), TwipsRect(1770, 4875, 1545, 1050),
@@ -205,6 +223,9 @@ void frmLongTerm::BuildControls()
     m_cmdClear = new QPushButton("Clear Stats", this);
     m_cmdClear->setObjectName("cmdClear");
     m_cmdClear->setGeometry(TwipsRect(5610, 5640, 1425, 300));
+
+    m_details = new LongTermDetailsPane(this);
+    m_details->setGeometry(TwipsRect(DetailsLeft + 45, 45, DetailsWidth - 90, 5895));
 }
 
 void frmLongTerm::ConnectControls()
@@ -224,6 +245,56 @@ void frmLongTerm::ConnectControls()
         m_sampler->Close();
         close();
     });
+    connect(m_details->RowChoice(), &QComboBox::currentIndexChanged, this, [this] { ShowDetails(); });
+    connect(m_details->PlotButton(), &QPushButton::toggled, m_details->Plot(), &QWidget::setVisible);
+    connect(m_details->ExportButton(), &QPushButton::clicked, this, [this] { ChooseExportFile(); });
+    connect(m_details->CopyButton(), &QPushButton::clicked, this, [this] { CopyPosition(); });
+}
+
+int frmLongTerm::DetailRow() const
+{
+    return std::max(0, m_details->RowChoice()->currentIndex());
+}
+
+void frmLongTerm::ShowDetails()
+{
+    const int row = DetailRow();
+    m_details->ShowFigures(SpreadTextsOf(m_sampler->Row(row).Spread, m_context.Settings));
+    m_details->EnablePointActions(m_sampler->Row(row).RowSampleCount > 0);
+    m_details->Plot()->ShowRow(m_sampler->Row(row), m_details->RowChoice()->currentText());
+}
+
+bool frmLongTerm::ExportTo(const QString& path, QString& error)
+{
+    const std::optional<AveragedPoint> point = m_sampler->PointOf(DetailRow());
+    if (!point) {
+        error = "The row has no samples.";
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(GpxWaypointDocument(*point)) < 0 || !file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void frmLongTerm::ChooseExportFile()
+{
+    const QString suggested = m_details->RowChoice()->currentText().remove(' ') + ".gpx";
+    const QString path = QFileDialog::getSaveFileName(this, "Export Averaged Position", suggested,
+                                                      "GPX files (*.gpx);;All files (*)");
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!ExportTo(path, error))
+        QMessageBox::warning(this, "Export", QStringLiteral("Could not write %1: %2").arg(path, error));
+}
+
+void frmLongTerm::CopyPosition()
+{
+    if (const std::optional<AveragedPoint> point = m_sampler->PointOf(DetailRow()))
+        QGuiApplication::clipboard()->setText(Q(PositionText(point->Latitude, point->Longitude, m_context.Settings)));
 }
 
 void frmLongTerm::TimerPop()
@@ -299,6 +370,26 @@ void frmLongTerm::ShowAltitude(std::string_view average, std::string_view sample
 void frmLongTerm::ShowThreshold(std::string_view text)
 {
     m_txtTopDOP->setText(Q(text));
+}
+
+void frmLongTerm::ShowSpread(int row)
+{
+    if (row == DetailRow())
+        ShowDetails();
+}
+
+void frmLongTerm::ShowAltitudeSpread(std::string_view sigmaUp)
+{
+    SetTextIfChanged(m_lblAltSigma, sigmaUp);
+}
+
+void frmLongTerm::ShowHeldCounts(const HeldCounts& counts)
+{
+    m_details->ShowHeld(counts);
+    m_lblAltSamps->setToolTip(counts.AltitudesRejected > 0
+                                  ? QStringLiteral("%1 altitudes outside -1000 to 100000 m were not summed.")
+                                        .arg(counts.AltitudesRejected)
+                                  : QString());
 }
 
 void frmLongTerm::DisableStart()

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QCheckBox;
+class QString;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -15,7 +16,10 @@ class QPushButton;
 
 namespace trakora {
 
-// "Where Am I ?": the long-term position averages, ten rows and the altitude.
+class LongTermDetailsPane;
+
+// "Where Am I ?": the long-term position averages, ten rows and the altitude,
+// and beside them how good the average of a chosen row is.
 class frmLongTerm : public TrackedWindow, private ILongTermView {
 public:
     // hooks answers the Clear Stats question and lets events run; when null
@@ -29,12 +33,22 @@ public:
 
     LongTermSampler& Sampler() { return *m_sampler; }
 
+    // The row shown in the details pane.
+    int DetailRow() const;
+    // Writes the detail row's average as a GPX waypoint; false with the reason
+    // when the file cannot be written or the row has no sample.
+    bool ExportTo(const QString& path, QString& error);
+    // Puts the detail row's average on the clipboard in the degree format.
+    void CopyPosition();
+
 protected:
     void BeforeClose() override;
 
 private:
     void BuildControls();
     void ConnectControls();
+    void ShowDetails();
+    void ChooseExportFile();
 
     // ILongTermView
     void ShowStatus(std::string_view text, StatusColour colour) override;
@@ -49,6 +63,9 @@ private:
     void ShowAltitude(std::string_view average, std::string_view samples) override;
     void ShowThreshold(std::string_view text) override;
     void DisableStart() override;
+    void ShowSpread(int row) override;
+    void ShowAltitudeSpread(std::string_view sigmaUp) override;
+    void ShowHeldCounts(const HeldCounts& counts) override;
 
     std::unique_ptr<ILongTermHooks> m_ownHooks;
     std::unique_ptr<LongTermSampler> m_sampler;
@@ -61,6 +78,7 @@ private:
     std::array<QLabel*, LongTermRows> m_lblLon{};
     QLabel* m_lblAltSamps = nullptr;
     QLabel* m_lblAlt = nullptr;
+    QLabel* m_lblAltSigma = nullptr;
     QLineEdit* m_txtTopDOP = nullptr;
     QLabel* m_lblTopDOP = nullptr;
     QLabel* m_lblStatus = nullptr;
@@ -69,6 +87,7 @@ private:
     QPushButton* m_cmdStart = nullptr;
     QPushButton* m_cmdClose = nullptr;
     QPushButton* m_cmdClear = nullptr;
+    LongTermDetailsPane* m_details = nullptr;
 };
 
 } // namespace trakora

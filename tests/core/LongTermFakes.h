@@ -46,11 +46,16 @@ struct RecordingView : ILongTermView {
         shown["altSamples"] = count;
     }
     void ShowThreshold(std::string_view text) override { shown["threshold"] = text; }
+    void ShowSpread(int row) override { ++spreadShown[row]; }
+    void ShowAltitudeSpread(std::string_view sigmaUp) override { shown["altSigma"] = sigmaUp; }
+    void ShowHeldCounts(const HeldCounts& counts) override { held = counts; }
     void DisableStart() override { startDisabled = true; }
     void Put(const std::string& what, int row, std::string_view text) { shown[what + std::to_string(row)] = text; }
 
     std::map<std::string, std::string> shown;
     std::map<int, bool> ticked;
+    std::map<int, int> spreadShown;
+    HeldCounts held;
     StatusColour statusColour = StatusColour::LightRed;
     bool startDisabled = false;
 };

@@ -1,12 +1,14 @@
 // A stationary receiver replayed through the decoders into the long-term
 // averages: the shown average must match the mean of the positions the log
-// itself carries, to the precision shown.
+// itself carries, to the precision shown, and the spread must find the noise
+// the log was made with, also after the window is reopened.
 #include "LongTermFakes.h"
 #include "NmeaTestHarness.h"
 
 #include "common/LoadProgramSettings.h"
 #include "common/NumberFormat.h"
 #include "longterm/LongTermSampler.h"
+#include "longterm/LongTermTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +44,10 @@ TEST(LongTermConvergence, StationaryReceiverAveragesToTheMeanOfItsLog)
     sampler.SetInterval(0, "1");
     sampler.SetType(0, "Secs");
 
+    // One hour at one fix a second, 3 m of noise north and east (metres per
+    // degree at this latitude on the WGS 84 ellipsoid).
     const double trueLat = 47.3951234, trueLon = 8.5470321;
+    const double northPerDegree = 111178.5, eastPerDegree = 75493.5;
     std::mt19937 noise(42);
     std::normal_distribution<double> metres(0.0, 3.0);
     double latSum = 0, lonSum = 0;
@@ -50,8 +55,8 @@ TEST(LongTermConvergence, StationaryReceiverAveragesToTheMeanOfItsLog)
     bool started = false;
 
     for (int second = 0; second < 3600; ++second) {
-        const double lat = trueLat + metres(noise) / 111320.0;
-        const double lon = trueLon + metres(noise) / 75000.0;
+        const double lat = trueLat + metres(noise) / northPerDegree;
+        const double lon = trueLon + metres(noise) / eastPerDegree;
         char time[8];
         std::snprintf(time, sizeof time, "%02d%02d%02d", second / 3600, second / 60 % 60, second % 60);
         h.Feed(Sentence("GPRMC," + std::string(time) + ",A," + Ddmm(lat, 2) + ",N," + Ddmm(lon, 3) +
@@ -82,6 +87,22 @@ TEST(LongTermConvergence, StationaryReceiverAveragesToTheMeanOfItsLog)
     // Noise of a few metres averages out to well under the shown precision.
     EXPECT_NEAR(sampler.Row(0).LatSum / sampled, trueLat, 2e-5);
     EXPECT_NEAR(sampler.Row(0).LonSum / sampled, trueLon, 2e-5);
+
+    sampler.Close();
+    sampler.SaveAllData();
+    RecordingView reopenedView;
+    LongTermSampler reopened(*h.Gps, h.Settings, store, clock, reopenedView, hooks);
+    reopened.Load();
+    for (const LongTermSampler* s : {&sampler, &reopened}) {
+        const std::optional<AccuracyFigures> figures = AccuracyOf(s->Row(0).Spread);
+        ASSERT_TRUE(figures);
+        EXPECT_EQ(s->Row(0).Spread.Count(), sampled);
+        EXPECT_NEAR(figures->SigmaNorth, 3.0, 0.3);
+        EXPECT_NEAR(figures->SigmaEast, 3.0, 0.3);
+        EXPECT_NEAR(figures->Cep50, 1.1774 * 3.0, 0.1 * 1.1774 * 3.0);
+    }
+    EXPECT_EQ(SpreadTextsOf(reopened.Row(0).Spread, h.Settings).Cep50,
+              SpreadTextsOf(sampler.Row(0).Spread, h.Settings).Cep50);
 }
 
 } // namespace

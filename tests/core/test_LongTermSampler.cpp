@@ -2,6 +2,7 @@
 #include "LongTermFakes.h"
 #include "NmeaTestHarness.h"
 #include "longterm/LongTermSampler.h"
+#include "longterm/LongTermTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -207,10 +208,24 @@ TEST_F(LongTermSamplerTest, GatesHoldInOrderAndKeepThePosition)
         const int after = PassWithPosition(10);
         EXPECT_EQ(view.shown["status"], c.status) << c.quality << " " << c.hdop << " " << c.threshold;
         const bool held = std::string(c.status) != "Running";
-        EXPECT_EQ(gps.NewPosition, held);
         EXPECT_EQ(after, held ? before : before + 1);
+        clock.time += 10;
+        sampler.TimerPop(); // no new position: a held one is tested again, and counted once
+        EXPECT_EQ(view.shown["status"], held ? c.status : "Running");
+        EXPECT_EQ(sampler.Row(0).RowSampleCount, after);
     }
     EXPECT_EQ(store.Get("LTTime", "DOPMax", ""), "2.0");
+    EXPECT_EQ(view.held.Quality, 2);
+    EXPECT_EQ(view.held.Dop, 4);
+    EXPECT_EQ(view.held.NotThreeD, 2);
+
+    gps.FixQuality = "0";
+    const int before = PassWithPosition(10);
+    gps.FixQuality = "1"; // the held position passes once the fix is good again
+    clock.time += 10;
+    sampler.TimerPop();
+    EXPECT_EQ(sampler.Row(0).RowSampleCount, before + 1);
+    EXPECT_EQ(view.held.Quality, 3);
 }
 
 TEST_F(LongTermSamplerTest, AltitudeSumRoundsHalvesToEvenAndStaysInFeet)
@@ -226,6 +241,7 @@ TEST_F(LongTermSamplerTest, AltitudeSumRoundsHalvesToEvenAndStaysInFeet)
     EXPECT_EQ(sampler.AltSum(), 202);
     EXPECT_EQ(view.shown["alt"], "101.0 Feet");
     EXPECT_EQ(view.shown["altSamples"], "2");
+    EXPECT_EQ(view.shown["altSigma"], "\xCF\x83 0.71 Feet"); // samples 1 foot apart: 1/sqrt(2)
     EXPECT_FALSE(gps.NewAltitude);
 
     gps.AltUnit = "ME";
@@ -304,6 +320,10 @@ TEST_F(LongTermSamplerTest, ClearStatsZeroesOnYesAndReturnsSamplingToItsState)
     EXPECT_EQ(view.shown["alt"], "");
     EXPECT_EQ(store.Get("Samps", "0", ""), "0");
     EXPECT_EQ(store.Get("Altitude", "AltSamps", ""), "0");
+    EXPECT_EQ(store.Get("SqSamps", "0", ""), "0");
+    EXPECT_EQ(store.Get("Altitude", "AltSqSamps", ""), "0");
+    EXPECT_EQ(sampler.Row(0).Spread.Count(), 0);
+    EXPECT_EQ(sampler.Row(0).Cloud.Size(), 0u);
     EXPECT_EQ(PassWithPosition(2), 1) << "sampling goes on with the old interval";
 }
 
@@ -422,6 +442,79 @@ TEST_F(LongTermSamplerTest, RowCountStopsAtItsLimitInsteadOfWrapping)
     StartSampling();
     EXPECT_EQ(PassWithPosition(2), 2147483647);
     EXPECT_EQ(sampler.Row(0).LatSum, 96636764115.0);
+}
+
+TEST_F(LongTermSamplerTest, SpreadStartsWithNewSamplesInOlderStoresAndSurvivesReopening)
+{
+    store.Save("LTEnab", "0", "1"); // a row written before the spread was kept
+    store.Save("Samps", "0", "4");
+    store.Save("Lats", "0", "180");
+    store.Save("Lons", "0", "30");
+    store.Save("Samps", "1", "4"); // and one whose spread is damaged
+    store.Save("Lats", "1", "180");
+    for (const char* section : {"RefLat", "RefLon", "LatOff", "LonOff", "LatSq", "LonSq", "SqSamps"})
+        store.Save(section, "1", "1");
+    store.Save("LatSq", "1", "nan");
+    settings.SmallUnit = "ME";
+    OpenWithRow("1", "Secs");
+    for (int r : {0, 1}) {
+        EXPECT_EQ(sampler.Row(r).Spread.Count(), 0);
+        EXPECT_EQ(SpreadTextsOf(sampler.Row(r).Spread, settings).SigmaNorth, "") << "unknown, not 0";
+    }
+    StartSampling();
+    // 2^-14 degrees apart, exact in single precision: 6.78 m north of and
+    // south of 45 degrees on the ellipsoid (111133 m per degree there).
+    for (float lat : {45.0f, 45.0f + 1.0f / 16384, 45.0f - 1.0f / 16384}) {
+        gps.Latitude = lat;
+        PassWithPosition(2);
+    }
+    EXPECT_EQ(sampler.Row(0).RowSampleCount, 7);
+    EXPECT_EQ(sampler.Row(0).Spread.Count(), 3);
+    EXPECT_EQ(sampler.Row(0).Cloud.Size(), 3u);
+    EXPECT_GE(view.spreadShown[0], 3);
+    const SpreadTexts texts = SpreadTextsOf(sampler.Row(0).Spread, settings);
+    EXPECT_EQ(texts.SigmaNorth, "6.78 Meters");
+    EXPECT_EQ(texts.SigmaEast, "0.00 Meters");
+    EXPECT_EQ(texts.Cep50, "3.99 Meters"); // 0.5887 x 6.783
+    sampler.Close();
+    sampler.SaveAllData();
+    EXPECT_EQ(store.Get("RefLat", "0", ""), "45");
+    EXPECT_EQ(store.Get("SqSamps", "0", ""), "3");
+
+    RecordingView reopenedView;
+    LongTermSampler reopened{gps, settings, store, clock, reopenedView, hooks};
+    reopened.Load();
+    EXPECT_EQ(SpreadTextsOf(reopened.Row(0).Spread, settings).SigmaNorth, "6.78 Meters");
+    EXPECT_EQ(reopened.Row(0).Cloud.Size(), 0u) << "the plot shows this run's samples only";
+}
+
+TEST_F(LongTermSamplerTest, AveragedPointIsSignedAcrossTheEquatorAndNamesItsRow)
+{
+    OpenWithRow("1", "Secs");
+    Decode("GPRMC,120002,A,0000.006,N,00000.003,W,000.0,000.0,061226,002.0,E");
+    StartSampling();
+    EXPECT_FALSE(sampler.PointOf(0)) << "no sample yet";
+    PassWithPosition(2);
+    Decode("GPRMC,120004,A,0000.006,S,00000.003,W,000.0,000.0,061226,002.0,E");
+    PassWithPosition(2);
+    Decode("GPGGA,120004,0000.006,S,00000.003,W,1,08,0.9,545.4,M,46.9,M,,");
+    sampler.TimerPop();
+    const std::optional<AveragedPoint> point = sampler.PointOf(0);
+    ASSERT_TRUE(point);
+    EXPECT_NEAR(point->Latitude, 0, 1e-12) << "0.0001 N and 0.0001 S average to the equator";
+    EXPECT_NEAR(point->Longitude, -0.00005, 1e-9);
+    EXPECT_NEAR(*point->AltitudeMetres, 545.4 * 0.3048 * 3.2808399, 0.2); // summed in whole feet
+    ASSERT_TRUE(point->LastSampleUtc);
+    EXPECT_EQ(GeneralDateTimeText(ToLocalTime(*point->LastSampleUtc)), "2026-12-06 12:00:04");
+    EXPECT_EQ(point->Name, "Samp 1");
+    // 0.0001 degree is 11.057 m at the equator: two samples 22.115 m apart.
+    EXPECT_EQ(point->Description.substr(0, 31), "2 samples, \xCF\x83 north 15.64 m, \xCF\x83");
+
+    sampler.ClearStats(); // No: nothing changes
+    store.Save("Samps", "0", "3"); // a spread that holds fewer samples than the row
+    store.Save("Lats", "0", "0.0003");
+    sampler.Load();
+    EXPECT_NEAR(sampler.PointOf(0)->Latitude, -0.0001, 1e-9) << "the sums with the current hemisphere";
 }
 
 } // namespace

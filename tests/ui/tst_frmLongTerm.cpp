@@ -4,12 +4,17 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -65,7 +70,7 @@ TEST_F(LongTermWindowTest, OpensStoppedWithStoredRowsInTheirControls)
     settings.DegreeFormat = 2;
     QPointer<frmLongTerm> window = Open();
     EXPECT_EQ(window->windowTitle(), "Where Am I ?");
-    EXPECT_EQ(window->size(), QSize(TwipsToPixelsX(7185), TwipsToPixelsY(5985)));
+    EXPECT_EQ(window->size(), QSize(TwipsToPixelsX(11385), TwipsToPixelsY(5985)));
     EXPECT_EQ(Child<QLabel>(window, "lblStatus")->text(), "Stopped");
     EXPECT_EQ(Child<QLabel>(window, "lblNow")->text(), "Not yet started");
     EXPECT_EQ(Child<QLabel>(window, "lblSamples_9")->toolTip(), "Sampling not started.");
@@ -125,6 +130,113 @@ TEST_F(LongTermWindowTest, StartSamplesThroughTheControlsAndCloseSavesFirst)
     EXPECT_EQ(store.Get("Samps", "0", ""), "1");
     EXPECT_EQ(store.Get("Lats", "0", ""), "47.5");
     EXPECT_EQ(store.Get("Showing", "LongTerm", ""), "0");
+}
+
+// Pixels of the plot whose colour is close to one of the three drawn ones.
+int CountPixels(const QImage& image, int hue)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.saturation() > 120 && std::abs(c.hsvHue() - hue) < 20)
+                ++count;
+        }
+    return count;
+}
+
+TEST_F(LongTermWindowTest, DetailsTellHowGoodTheAverageIsAndExportIt)
+{
+    settings.SmallUnit = "ME";
+    settings.DegreeFormat = 2;
+    QPointer<frmLongTerm> window = Open();
+    auto* plot = Child<QWidget>(window, "picScatter");
+    EXPECT_FALSE(plot->isVisible()) << "no painting until asked for";
+    EXPECT_FALSE(Child<QPushButton>(window, "cmdExport")->isEnabled());
+    Child<QCheckBox>(window, "chkEnabled_0")->setChecked(true);
+    Child<QComboBox>(window, "cboInterval_0")->setCurrentIndex(0);
+    Child<QComboBox>(window, "cboIntType_0")->setCurrentIndex(0);
+    gps.FixQuality = "1";
+    gps.FixMode = "3";
+    gps.HDOP = 0.9f;
+    gps.LatDir = "N";
+    gps.LonDir = "E";
+    gps.Longitude = 7.5f;
+    gps.UtcDate = "061226";
+    gps.UtcTime = "083000";
+    gps.AltUnit = "FE";
+    gps.NewPosition = true;
+    Child<QPushButton>(window, "cmdStart")->click();
+    // 6.78 m north and south of 45 degrees (see the sampler's tests), and
+    // altitudes one foot apart.
+    for (float lat : {45.0f, 45.0f + 1.0f / 16384, 45.0f - 1.0f / 16384}) {
+        clock.time += 2;
+        gps.Latitude = lat;
+        gps.Altitude = lat == 45.0f ? 100.5f : 101.5f;
+        gps.NewPosition = gps.NewAltitude = true;
+        window->TimerPop();
+    }
+    gps.FixQuality = "0";
+    gps.NewPosition = true;
+    window->TimerPop();
+
+    EXPECT_EQ(Child<QLabel>(window, "lblSigmaNorth")->text(), "6.78 Meters");
+    EXPECT_EQ(Child<QLabel>(window, "lblSigmaEast")->text(), "0.00 Meters");
+    EXPECT_EQ(Child<QLabel>(window, "lblCEP50")->text(), "3.99 Meters");
+    EXPECT_EQ(Child<QLabel>(window, "lblSpreadSamples")->text(), "3");
+    EXPECT_EQ(Child<QLabel>(window, "lblHeldQuality")->text(), "1");
+    EXPECT_EQ(Child<QLabel>(window, "lblAltSigma")->text(), QString::fromUtf8("\xCF\x83 0.18 Meters"));
+    EXPECT_TRUE(Child<QLabel>(window, "lblCEP95")->toolTip().contains("approximation"));
+
+    Child<QPushButton>(window, "cmdPlot")->click();
+    ASSERT_TRUE(plot->isVisible());
+    const QImage image = plot->grab().toImage();
+    EXPECT_GT(CountPixels(image, 225), 3) << "the samples";
+    EXPECT_GT(CountPixels(image, 120), 20) << "the CEP50 circle";
+    EXPECT_GT(CountPixels(image, 0), 20) << "the CEP95 circle";
+    EXPECT_TRUE(plot->accessibleDescription().contains("CEP50 3.99 m"));
+
+    Child<QPushButton>(window, "cmdCopy")->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("45.00000\xC2\xB0 N, 7.50000\xC2\xB0 E"));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("point.gpx");
+    QString error;
+    ASSERT_TRUE(window->ExportTo(path, error)) << error.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QStringList elements;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        elements << xml.name().toString();
+        if (xml.name() == u"gpx") {
+            EXPECT_EQ(xml.namespaceUri(), u"http://www.topografix.com/GPX/1/1");
+            EXPECT_EQ(xml.attributes().value("version"), u"1.1");
+        } else if (xml.name() == u"wpt") {
+            EXPECT_EQ(xml.attributes().value("lat"), u"45.00000000");
+            EXPECT_EQ(xml.attributes().value("lon"), u"7.50000000");
+        } else if (xml.name() == u"time") {
+            EXPECT_EQ(xml.readElementText(), "2026-12-06T08:30:00Z");
+        } else if (xml.name() == u"ele") {
+            EXPECT_EQ(xml.readElementText(), "30.89"); // 304 / 3 feet: summed in whole feet, halves to even
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(elements.join(' '), "gpx wpt ele time name desc");
+#ifdef TRAKORA_GPX_SCHEMA
+    QProcess xmllint;
+    xmllint.start(TRAKORA_XMLLINT, {"--noout", "--schema", TRAKORA_GPX_SCHEMA, path});
+    ASSERT_TRUE(xmllint.waitForFinished(20000));
+    EXPECT_EQ(xmllint.exitCode(), 0) << xmllint.readAllStandardError().toStdString();
+#endif
+
+    Child<QComboBox>(window, "cboDetailRow")->setCurrentIndex(1);
+    EXPECT_EQ(Child<QLabel>(window, "lblSigmaNorth")->text(), "") << "a row without samples shows blanks";
+    EXPECT_FALSE(Child<QPushButton>(window, "cmdExport")->isEnabled());
+    EXPECT_FALSE(window->ExportTo(path, error));
+    window->close();
 }
 
 } // namespace
