@@ -11,3 +11,6 @@ if(TRAKORA_GPX11_XSD AND TRAKORA_XMLLINT)
 endif()
 gtest_discover_tests(tst_frmLongTerm DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
+# Not a test: a window to look at (see the file's header); built on request.
+add_executable(longterm_demo EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/longterm_demo.cpp)
+target_link_libraries(longterm_demo PRIVATE trakora_frmLongTerm)
