@@ -218,6 +218,9 @@ void frmMDI::Exit()
 
 void frmMDI::closeEvent(QCloseEvent* event)
 {
+    // The input stops first: a replay running underneath (this close may come
+    // from one of its yields) must not read on while the program ends.
+    Call(m_hooks.Stop);
     const bool minimized = isMinimized();
     // Windows closed by the program keep their Showing entries, also when
     // the bar is closed while minimised.

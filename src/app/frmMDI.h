@@ -20,7 +20,7 @@ public:
     struct Hooks {
         std::function<void()> OpenSplash;   // at load and by Help > About
         std::function<void()> OpenSettings; // Settings menu
-        std::function<void()> Start, Continue, Stop;
+        std::function<void()> Start, Continue, Stop; // Stop also runs first when the bar closes
         std::function<void()> EndProgram; // after the windows are closed at exit
     };
 

@@ -11,11 +11,14 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 
 using namespace trakora;
 using ::testing::ElementsAre;
@@ -126,6 +129,36 @@ TEST_F(MainWindowTest, ReplayFromTheCommandLineFillsTheRawWindowAndRefreshesOpen
 
     app->Settings().InputFileName = "/nonexistent/none.TKL", Action("mnuStart")->trigger();
     EXPECT_THAT(messages.back(), ::testing::StartsWith("Cannot open input file.")) << "the menu starts input";
+}
+
+TEST_F(MainWindowTest, ExitDuringAFastReplayStopsTheInputFirst)
+{
+    constexpr int Epochs = 20000;
+    constexpr size_t ExitAt = 50;
+    {
+        std::ofstream log(dir.filePath("long.TKL").toStdString(), std::ios::binary);
+        for (int i = 0; i < Epochs; ++i)
+            log << "$GPGGA,120001,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48\r\n";
+    }
+    store.Save("Showing", "SatInfo", "-1");
+    Launch(RunOptions{.ReplayFile = dir.filePath("long.TKL"), .Timed = false, .PortDevice = {}});
+    const QString recording = dir.filePath("out.TKL");
+    app->Settings().OutputFileName = recording.toStdString(), app->Settings().WriteData = 1;
+    // Exit is chosen while the replay yields, as a user's click would be.
+    bool exited = false;
+    const DisplayWindowEntry counted = app->Registry().Entry(SatInfo);
+    app->Registry().Register(SatInfo, {counted.Create, [&, counted](QWidget* w) {
+        if (pops.size() == ExitAt)
+            QTimer::singleShot(0, [&] { Action("mnuExit")->trigger(), exited = true; });
+        counted.TimerPop(w);
+    }});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return exited && !app->Pump().Running(); }, 30000));
+
+    std::ifstream recorded(recording.toStdString(), std::ios::binary);
+    const auto lines = std::count(std::istreambuf_iterator<char>(recorded), std::istreambuf_iterator<char>(), '\n');
+    EXPECT_LT(lines, Epochs) << "the replay stopped";
+    EXPECT_EQ(lines, long(pops.size())) << "every line decoded before Exit is recorded and shown, none after";
+    EXPECT_THAT(messages, ::testing::Not(::testing::Contains("End of file.")));
 }
 
 } // namespace
