@@ -1,15 +1,22 @@
 // Times a fast replay through the program as it runs for a user: the real
 // pump, dispatcher and windows, with the raw NMEA window open at its default
 // limit (and, with --all-windows, every registered display window).
+// With --long-term it compares the replay (raw window open, settings in a
+// file) with the long-term window sampling against the same replay without
+// it, best of three each; the sampling should cost at most a tenth more.
 #include "app/TrakoraApplication.h"
 #include "app/frmNMEA_Raw.h"
+#include "common/QtSettingsStore.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <ctime>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -57,6 +64,62 @@ void Report(const char* what, double seconds, const LogCounts& counts)
                 1000.0 * seconds / static_cast<double>(counts.Epochs));
 }
 
+// The program with its settings in a file of a fresh folder and the raw
+// window open; with `sampling`, the long-term window is open too, with three
+// one-second rows started.
+// Gives the processor seconds of one fast replay of the log (less disturbed
+// by other work on the machine than the wall clock), or -1 when it failed.
+double LongTermReplay(const QString& logPath, bool sampling, int& fileWrites)
+{
+    QTemporaryDir folder;
+    auto file = std::make_unique<QtSettingsStore>(folder.filePath(QStringLiteral("Trakora.conf")));
+    QtSettingsStore& store = *file;
+    for (const std::string row : {"0", "1", "2"})
+        store.Save("LTEnab", row, "1"), store.Save("LTInt", row, "Secs"), store.Save("LTTime", row, "1");
+    store.Save("Showing", "LongTerm", sampling ? "-1" : "0");
+    store.Save("Showing", "NMEA_Raw", "-1");
+    CountedMessages messages;
+    TrakoraApplication app(std::move(file), &messages);
+    app.Launch();
+    QApplication::processEvents();
+    if (sampling) {
+        QWidget* window = app.MainWindow().OpenWindow(WindowKind::LongTerm);
+        if (window == nullptr)
+            return -1;
+        window->findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
+    }
+    app.Settings().FileInput = FlagSet;
+    app.Settings().InputFileName = logPath.toStdString();
+    const int before = store.FileWrites();
+    const std::clock_t start = std::clock();
+    app.Pump().Start();
+    const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+    fileWrites = store.FileWrites() - before;
+    return messages.Last == "End of file." ? seconds : -1;
+}
+
+int CompareLongTerm(const QString& logPath, const LogCounts& counts)
+{
+    double best[2] = {1e9, 1e9};
+    int writes[2] = {0, 0};
+    for (int round = 0; round < 3; ++round) {
+        for (int sampling : {0, 1}) {
+            const double seconds = LongTermReplay(logPath, sampling != 0, writes[sampling]);
+            if (seconds < 0) {
+                std::fprintf(stderr, "the replay did not run to the end\n");
+                return 1;
+            }
+            best[sampling] = std::min(best[sampling], seconds);
+        }
+    }
+    std::printf("processor time, best of three:\n");
+    Report("long-term window closed", best[0], counts);
+    Report("long-term sampling on", best[1], counts);
+    std::printf("sampling costs %+.1f%%; settings file written %d and %d times during the replays\n",
+                100.0 * (best[1] / best[0] - 1.0), writes[0], writes[1]);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -67,9 +130,12 @@ int main(int argc, char** argv)
 
     QString logPath;
     bool allWindows = false;
+    bool longTerm = false;
     for (const QString& argument : QApplication::arguments().mid(1)) {
         if (argument == QStringLiteral("--all-windows"))
             allWindows = true;
+        else if (argument == QStringLiteral("--long-term"))
+            longTerm = true;
         else
             logPath = argument;
     }
@@ -83,6 +149,8 @@ int main(int argc, char** argv)
     }
     const LogCounts counts = Count(logPath);
     std::printf("log: %s, %ld lines, %ld GGA epochs\n", qPrintable(logPath), counts.Lines, counts.Epochs);
+    if (longTerm)
+        return CompareLongTerm(logPath, counts);
 
     CountedMessages messages;
     auto store = std::make_unique<MemorySettingsStore>();

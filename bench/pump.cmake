@@ -1,6 +1,6 @@
 # Fast replay of a one-hour log through the program's own pump, headless:
 # lines per second and milliseconds per GGA epoch (decode, refresh, yield).
-#   bench_pump [LOG] [--all-windows]
+#   bench_pump [LOG] [--all-windows | --long-term]
 # Without LOG a one-hour log is generated first.
 if(TARGET trakora_app)
     add_executable(bench_pump ${CMAKE_CURRENT_LIST_DIR}/bench_pump.cpp)

@@ -47,6 +47,9 @@ DialogOpeners MakeDialogOpeners(WindowServices& services)
             };
             *settings = new frmSettings(services.Context, services.OutputLog, *files, services.Messages,
                                         services.Clock, std::move(device));
+            // What the dialog saved is written as soon as it is done.
+            if (QWidget* main = services.MainWindow())
+                QObject::connect(*settings, &QObject::destroyed, main, [&services] { services.Context.Store.Flush(); });
         }
         (*settings)->show();
         (*settings)->raise();

@@ -39,6 +39,7 @@ TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IM
       m_timer1(QStringLiteral("Timer1"), [this] { m_pump->Timer1Tick(); }),
       m_velmor(QStringLiteral("tmrVELMOR"), [this] { m_pump->VelmorTick(); })
 {
+    m_store->ReportWriteFailuresTo(&m_messages);
     m_pump = std::make_unique<InputPump>(
         *m_gps, m_settings, m_parse, m_dispatcher,
         PumpServices{m_port, m_inputLog, m_outputLog, m_clock, m_timer1, m_velmor, m_ui, m_refresh});
@@ -52,7 +53,10 @@ TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IM
     hooks.Start = [this] { m_pump->Start(); };
     hooks.Continue = [this] { m_pump->Continue(); };
     hooks.Stop = [this] { m_pump->Stop(); };
-    hooks.EndProgram = [] { QCoreApplication::quit(); };
+    hooks.EndProgram = [this] {
+        m_store->Flush();
+        QCoreApplication::quit();
+    };
     m_mainWindow = std::make_unique<frmMDI>(m_context, m_registry, std::move(hooks));
 }
 
@@ -61,6 +65,10 @@ TrakoraApplication::~TrakoraApplication()
     // The windows go before the records and the dispatcher they point to.
     m_mainWindow->DestroyWindows();
     m_mainWindow.reset();
+    // What the windows saved as they went is written now; no message box
+    // can be shown any more.
+    m_store->ReportWriteFailuresTo(nullptr);
+    m_store->Flush();
 }
 
 void TrakoraApplication::Launch(const RunOptions& options)

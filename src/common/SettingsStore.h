@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nmea/LogSink.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -14,6 +16,10 @@ public:
     virtual ~ISettingsStore() = default;
     virtual std::string Get(std::string_view section, std::string_view key, std::string_view def) = 0;
     virtual void Save(std::string_view section, std::string_view key, std::string_view value) = 0;
+    // Writes out at once what a store holding writes back has not written yet.
+    virtual void Flush() {}
+    // Where a store that writes to a medium says, once, that writing failed.
+    virtual void ReportWriteFailuresTo(IMessageSink* /*messages*/) {}
 };
 
 // A store held in memory: used by the tests and by tools that must not touch

@@ -54,6 +54,10 @@ void TrackedWindow::closeEvent(QCloseEvent* event)
         m_context.Settings.*m_showingFlag = FlagClear;
     }
     SavePlacement();
+    // Closed by the user: what the window saved is written now. At exit the
+    // program writes everything once.
+    if (!m_context.Settings.AppClosing)
+        m_context.Store.Flush();
     event->accept();
 }
 

@@ -8,6 +8,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,7 +39,10 @@ protected:
     frmMDI& Launch(const RunOptions& options = {})
     {
         app.reset();
-        app = std::make_unique<TrakoraApplication>(std::make_unique<QtSettingsStore>(store.Path()), this);
+        store.Flush();
+        auto file = std::make_unique<QtSettingsStore>(store.Path());
+        appStore = file.get();
+        app = std::make_unique<TrakoraApplication>(std::move(file), this);
         for (WindowKind kind : {DataStat, ShowPos, SatInfo, SatPos, LongTerm}) {
             const DisplayWindowEntry real = app->Registry().Entry(kind);
             app->Registry().Register(kind, {[this, kind, real] { created.push_back(kind); return real.Create(); },
@@ -50,6 +56,7 @@ protected:
     QTemporaryDir dir;
     QtSettingsStore store{dir.filePath("Trakora.conf")};
     std::unique_ptr<TrakoraApplication> app;
+    QtSettingsStore* appStore = nullptr; // the running program's store
     std::vector<std::string> messages;
     std::vector<WindowKind> created, pops;
 };
@@ -160,5 +167,35 @@ TEST_F(MainWindowTest, ExitDuringAFastReplayStopsTheInputFirst)
     EXPECT_EQ(lines, long(pops.size())) << "every line decoded before Exit is recorded and shown, none after";
     EXPECT_THAT(messages, ::testing::Not(::testing::Contains("End of file.")));
 }
+
+TEST_F(MainWindowTest, SettingsAreWrittenAtMostOnceASecondWhileSamplingAndOnceAtExit)
+{
+    for (const std::string row : {"0", "1", "2"})
+        store.Save("LTEnab", row, "1"), store.Save("LTInt", row, "Secs"), store.Save("LTTime", row, "1");
+    store.Save("Showing", "LongTerm", "-1");
+    Launch();
+    ASSERT_NE(app->MainWindow().OpenWindow(LongTerm), nullptr);
+    app->MainWindow().OpenWindow(LongTerm)->findChild<QPushButton*>("cmdStart")->click();
+    app->Settings().FileInput = FlagSet, app->Settings().InputFileName = TRAKORA_TEST_DATA "/sample.TKL";
+
+    const int before = appStore->FileWrites();
+    QElapsedTimer replay;
+    replay.start();
+    app->Pump().Start();
+    const auto seconds = replay.elapsed() / 1000;
+    ASSERT_THAT(messages, ElementsAre("End of file."));
+    const int written = appStore->FileWrites() - before;
+    EXPECT_LE(written, 1 + seconds) << "at most one write a second";
+    Action("mnuExit")->trigger();
+    EXPECT_EQ(appStore->FileWrites() - before, written + 1) << "one write at exit";
+
+    // The file itself holds the sums the window kept.
+    const std::string samples = store.Get("Altitude", "AltSamps", "");
+    QFile file(store.Path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly) && std::stoi(samples) > 100) << samples;
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("\nAltSamps=" + QByteArray::fromStdString(samples) + "\n")) << samples;
+}
+
 
 } // namespace

@@ -1,5 +1,6 @@
-// The settings file: entries round trip, and a damaged or unusable file
-// reads as the defaults without stopping the program.
+// The settings file: entries round trip, writes are held back and made
+// together, and a damaged or unusable file reads as the defaults without
+// stopping the program.
 #include "common/QtSettingsStore.h"
 
 #include <QDir>
@@ -7,6 +8,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 using namespace trakora;
 
@@ -24,6 +28,23 @@ TEST(QtSettingsStoreTest, EntriesRoundTripThroughTheFileInTheUsersConfigurationF
     EXPECT_EQ(reread.Get("Notes", "List", ""), "a,b, c") << "text with commas stays one text";
 }
 
+TEST(QtSettingsStoreTest, SavedEntriesAreHeldBackAndWrittenTogether)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Trakora.conf");
+    QtSettingsStore store(path);
+    for (int i = 0; i < 100; ++i)
+        store.Save("Lats", std::to_string(i % 10), std::to_string(i));
+    EXPECT_EQ(store.Get("Lats", "3", ""), "93") << "reads see what is held back";
+    EXPECT_EQ(QtSettingsStore(path).Get("Lats", "3", "none"), "none") << "nothing written yet";
+    EXPECT_EQ(store.FileWrites(), 0);
+
+    store.Flush();
+    EXPECT_EQ(QtSettingsStore(path).Get("Lats", "3", "none"), "93");
+    store.Save("Lats", "3", "93"), store.Flush();
+    EXPECT_EQ(store.FileWrites(), 1) << "an unchanged value is not written again";
+}
+
 TEST(QtSettingsStoreTest, DamagedOrUnusableFileReadsAsDefaults)
 {
     QTemporaryDir dir;
@@ -37,14 +58,23 @@ TEST(QtSettingsStoreTest, DamagedOrUnusableFileReadsAsDefaults)
     QFile copy(store.DamagedCopy());
     ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
     EXPECT_EQ(copy.readAll(), garbage) << "the damaged file is kept aside as it was";
-    store.Save("Comm", "CommPort", "2");
+    store.Save("Comm", "CommPort", "2"), store.Flush();
     EXPECT_EQ(QtSettingsStore(damaged).Get("Comm", "CommPort", "1"), "2") << "a fresh file replaces the damaged one";
 
     ASSERT_TRUE(QDir().mkpath(folder)); // a folder where the file should be
     QtSettingsStore unusable(folder);
+    struct : IMessageSink {
+        void ShowMessage(std::string_view text) override { shown.emplace_back(text); }
+        std::vector<std::string> shown;
+    } messages;
+    unusable.ReportWriteFailuresTo(&messages);
     EXPECT_EQ(unusable.Get("Comm", "CommPort", "1"), "1");
-    unusable.Save("Comm", "CommPort", "4"); // must neither fail nor harm the folder
+    for (const char* port : {"4", "5"}) // must neither stop nor harm the folder
+        unusable.Save("Comm", "CommPort", port), unusable.Flush();
     EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(unusable.Get("Comm", "CommPort", "1"), "5") << "what could not be written is still read";
+    ASSERT_EQ(messages.shown.size(), 1u) << "a failed write is reported once";
+    EXPECT_NE(messages.shown[0].find(folder.toStdString()), std::string::npos) << messages.shown[0];
 }
 
 } // namespace
