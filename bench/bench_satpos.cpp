@@ -5,7 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fstream>
 #include <memory>
+
+#include <unistd.h>
 
 namespace trakora {
 namespace {
@@ -83,6 +86,33 @@ void TimerPopMovingSkyAndPaint(benchmark::State& state)
     }
 }
 BENCHMARK(TimerPopMovingSkyAndPaint)->Unit(benchmark::kMicrosecond);
+
+// Resident memory of the process in kilobytes.
+double ResidentKilobytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1024.0;
+}
+
+// A receiver (or a damaged log) reporting 40,000 distinct PRNs, twelve at a
+// time: the memory the plot gains should stay flat.
+void TimerPopEverNewPrns(benchmark::State& state)
+{
+    SkyFixture sky;
+    const double before = ResidentKilobytes();
+    for (auto _ : state) {
+        for (int first = 33; first < 33 + 40000; first += SatSlots) {
+            for (int k = 0; k < SatSlots; ++k)
+                sky.gps->SatPRN[k] = first + k;
+            sky.window->TimerPop();
+            QCoreApplication::processEvents();
+        }
+    }
+    state.counters["grown_MB"] = (ResidentKilobytes() - before) / 1024.0;
+}
+BENCHMARK(TimerPopEverNewPrns)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 } // namespace trakora

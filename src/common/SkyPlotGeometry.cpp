@@ -10,6 +10,11 @@ constexpr double RadiansPerDegree = 0.017453292519944444;
 
 } // namespace
 
+bool OnSky(double elevation, double azimuth)
+{
+    return elevation >= 0 && elevation <= 90 && azimuth >= 0 && azimuth <= 359;
+}
+
 SkyPoint SkyPosition(double radius, double elevation, double azimuth)
 {
     // Turning the azimuth by a quarter and using (elevation - 90) puts north

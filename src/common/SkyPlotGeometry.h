@@ -15,6 +15,11 @@ struct SkyPoint {
     double Y = 0;
 };
 
+// Whether a satellite reported at `elevation` and `azimuth` (degrees) is on
+// the sky at all: elevation 0 to 90, azimuth 0 to 359. Others are damaged
+// reports; they are neither drawn nor counted in the sky's extremes.
+bool OnSky(double elevation, double azimuth);
+
 // Where a satellite at `elevation` and `azimuth` (degrees) lies. The distance
 // from the zenith is 1.05 * radius * (90 - elevation) / 100, which keeps the
 // horizon just inside the horizon ring.

@@ -2,6 +2,7 @@
 
 #include "common/LeadingNumber.h"
 #include "common/NumberFormat.h"
+#include "common/SkyPlotGeometry.h"
 #include "common/Units.h"
 #include "common/WindowRoutines.h"
 #include "views/ControlColors.h"
@@ -201,10 +202,12 @@ void frmSatInfo::ShowFilledSlot(int slot, std::int64_t& signalTotal)
 
     if (signal >= 1 && signal < gauge->Minimum())
         gauge->SetMinimum(signal);
-    if (prn > 0 && elevation < m_maskAngle)
-        m_maskAngle = elevation;
-    if (used && signal > 0 && elevation < m_lowestTrackedElevation)
-        m_lowestTrackedElevation = elevation;
+    if (OnSky(elevation, azimuth)) {
+        if (prn > 0 && elevation < m_maskAngle)
+            m_maskAngle = elevation;
+        if (used && signal > 0 && elevation < m_lowestTrackedElevation)
+            m_lowestTrackedElevation = elevation;
+    }
     const Tint colour = used ? Tint::Used : Tint::Unused;
     if (colour != shown.Colour) {
         ShowSlotColour(slot, colour);

@@ -55,6 +55,12 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, const QColor& back, cons
     return label;
 }
 
+// A slot is drawn when it holds a PRN at a place on the sky.
+bool Plotted(const GpsState& gps, int slot)
+{
+    return gps.SatPRN[slot] >= 1 && OnSky(gps.SatElevation[slot], gps.SatAzimuth[slot]);
+}
+
 } // namespace
 
 frmSatPositions::frmSatPositions(ProgramContext& context, QWidget* parent)
@@ -162,9 +168,36 @@ QLabel* frmSatPositions::SatLabel(std::int32_t prn, bool tracked)
     if (prn <= 32)
         return tracked ? m_tracked[prn - 1] : m_notTracked[prn - 1];
     auto it = m_extraLabels.find(prn);
-    if (it == m_extraLabels.end())
+    if (it == m_extraLabels.end()) {
+        if (m_extraLabels.size() >= MaxExtraPrns)
+            ForgetIdleExtraLabels();
         it = m_extraLabels.emplace(prn, std::array<QLabel*, 2>{MakeSatLabel(prn, true), MakeSatLabel(prn, false)}).first;
+    }
     return it->second[tracked ? 0 : 1];
+}
+
+// A receiver reporting ever new PRNs would otherwise add two labels each for
+// the rest of the run. Labels on the plot, or about to be placed, are kept.
+void frmSatPositions::ForgetIdleExtraLabels()
+{
+    const auto inUse = [this](const std::array<QLabel*, 2>& pair) {
+        for (QLabel* label : pair) {
+            if (std::find(m_shownLabels.begin(), m_shownLabels.end(), label) != m_shownLabels.end() ||
+                std::any_of(m_wantedLabels.begin(), m_wantedLabels.end(),
+                            [label](const auto& entry) { return entry.first == label; }))
+                return true;
+        }
+        return false;
+    };
+    for (auto it = m_extraLabels.begin(); it != m_extraLabels.end();) {
+        if (inUse(it->second)) {
+            ++it;
+            continue;
+        }
+        for (QLabel* label : it->second)
+            delete label;
+        it = m_extraLabels.erase(it);
+    }
 }
 
 void frmSatPositions::TimerPop()
@@ -236,7 +269,7 @@ void frmSatPositions::PlotSats()
     }
     m_sky.clear();
     for (int k = 0; k < SatSlots; ++k) {
-        if (gps.SatPRN[k] >= 1)
+        if (Plotted(gps, k))
             m_sky.push_back({gps.SatPRN[k], gps.SatElevation[k], gps.SatAzimuth[k], gps.SatUsed[k]});
     }
     DrawTrackDots();
@@ -271,7 +304,7 @@ void frmSatPositions::DrawTrackDots()
         return;
     const GpsState& gps = m_context.Gps;
     for (int k = 0; k < SatSlots; ++k) {
-        if (gps.SatPRN[k] < 1 || !gps.SatUsed[k])
+        if (!Plotted(gps, k) || !gps.SatUsed[k])
             continue;
         const SkyPoint p = SkyPosition(m_plotRadius, gps.SatElevation[k], gps.SatAzimuth[k]);
         const QPoint at(static_cast<int>(std::lround(p.X)), static_cast<int>(std::lround(p.Y)));

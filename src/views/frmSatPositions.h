@@ -64,6 +64,7 @@ private:
     void BuildMarks();
     QLabel* MakeSatLabel(std::int32_t prn, bool tracked);
     QLabel* SatLabel(std::int32_t prn, bool tracked);
+    void ForgetIdleExtraLabels();
 
     void Layout();
     int MenuBarHeight(int width) const;
@@ -95,7 +96,9 @@ private:
     QLabel* m_south = nullptr;
     std::array<QLabel*, 32> m_tracked{};
     std::array<QLabel*, 32> m_notTracked{};
-    // Labels for PRNs beyond 32 (GLONASS, SBAS, ...), made when first seen.
+    // Labels for PRNs beyond 32 (GLONASS, SBAS, ...), made when first seen;
+    // beyond MaxExtraPrns of them, those not on the plot are let go.
+    static constexpr std::size_t MaxExtraPrns = 64;
     std::map<std::int32_t, std::array<QLabel*, 2>> m_extraLabels;
 
     std::vector<QLabel*> m_shownLabels;

@@ -26,6 +26,15 @@ TEST(SkyPosition, NorthUpEastRightAndLinearInZenithAngle)
     }
 }
 
+TEST(OnSky, ElevationZeroToNinetyAndAzimuthZeroTo359)
+{
+    const struct { double elevation, azimuth; bool on; } cases[] = {
+        {0, 0, true}, {90, 359, true}, {-1, 10, false}, {91, 10, false}, {10, 360, false}, {10, -1, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OnSky(c.elevation, c.azimuth), c.on) << c.elevation << " " << c.azimuth;
+}
+
 TEST(PoleMarkerTop, FollowsLatitudeFromTheEdgeToTheCentre)
 {
     const struct { double latitude; bool south; double expected; const char* legend; } cases[] = {

@@ -86,6 +86,11 @@ TEST_F(SatInfoTest, RefreshWaitsForCompleteGroupsCountsFromTheSecondAndTimesTheM
     std::tie(m_gps.UtcTime, m_gps.UtcDate, m_gps.SatsInView) = std::tuple("124000", "240394", 3);
     Pop();
     EXPECT_EQ(Texts("lblMaxViewTime", "lblMaxTrackedTime"), "124000 / 240394 | 124000 / 240394");
+
+    // Satellites off the sky (elevation outside 0..90, azimuth outside 0..359) move neither extreme.
+    Sky({{21, -3, 100, 40, true}, {22, 95, 100, 40, true}, {23, 2, 360, 40, true}, {24, 1, -1, 40, true},
+         {9, 4, 30, 40, true}}, 5, 5);
+    EXPECT_EQ(Texts("lblLoElTracked", "lblMaskAngle"), "4° | 4°");
 }
 
 TEST_F(SatInfoTest, FiveInViewBlanksTheOtherSlotsAndASteadySkyRepaintsNothing)

@@ -82,9 +82,12 @@ protected:
 TEST_F(SatPositionsTest, LabelsDotsAndPoleMarkerFollowTheFix)
 {
     Plot({{1, 5, 40, 120, true}, {2, 12, 10, 300, false}, {3, 193, 20, 250, false}, {4, 0, 60, 45, true},
-          {5, 32, 70, 10, true}, {6, -3, 45, 135, true}});
+          {5, 32, 70, 10, true}, {6, -3, 45, 135, true},
+          // Off the sky: elevation outside 0..90 or azimuth outside 0..359.
+          {7, 7, -5, 100, true}, {8, 8, 95, 100, true}, {9, 9, 30, 360, true}, {10, 10, 30, -1, false}});
     // A PRN beyond 32 gets a label made on demand; empty or damaged slots show nothing and leave no dots.
     EXPECT_EQ(Shown(), "lblSatNotTracked_12 lblSatNotTracked_193 lblSatTracked_32 lblSatTracked_5");
+    EXPECT_FALSE(Black(Sky(-5, 100), 3) || Black(Sky(30, 360), 3));
     EXPECT_EQ(std::tuple(Find("lblSatTracked_5")->text(), Fill("lblSatTracked_5"), Fill("lblSatNotTracked_12"),
                          Find("lblSatNotTracked_193")->text(), Fill("lblSatNotTracked_193")),
               std::tuple(QString("05"), Cyan, Grey, QString("193"), Grey));
@@ -117,6 +120,24 @@ TEST_F(SatPositionsTest, LabelsDotsAndPoleMarkerFollowTheFix)
         EXPECT_EQ(std::pair(Find("lblNorth")->isVisible(), Find("lblSouth")->isVisible()), std::pair(fix.north, !fix.north));
         EXPECT_LT(QLineF(centre, QPointF(1, fix.top)).length(), 0.1) << fix.hemisphere << fix.latitude;
     }
+}
+
+TEST_F(SatPositionsTest, LabelsForEverNewPrnsAreLetGoOnceOffThePlot)
+{
+    const auto labels = [&] { return window->findChildren<QLabel*>().size(); };
+    const auto made = labels();
+    QStringList last;
+    for (int first = 33; first < 33 + 100 * 12; first += 12) {
+        last.clear();
+        for (int k = 0; k < 12; ++k) {
+            std::tie(gps.SatPRN[k], gps.SatElevation[k], gps.SatAzimuth[k], gps.SatUsed[k]) = std::tuple(first + k, 30, 30 * k, true);
+            last << QString("lblSatTracked_%1").arg(first + k);
+        }
+        window->TimerPop();
+    }
+    EXPECT_LE(labels(), made + 2 * (64 + 12)) << "at most 64 PRNs beyond 32 keep labels, besides those shown";
+    last.sort();
+    EXPECT_EQ(Shown(), last.join(" "));
 }
 
 TEST_F(SatPositionsTest, DotSizeMenuKeepsOneEntryCheckedAndSetsTheDotWidth)
