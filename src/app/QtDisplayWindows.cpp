@@ -8,6 +8,7 @@
 
 #include "app/QtSerialPort.h"
 #include "app/SerialDeviceOrder.h"
+#include "common/WindowRoutines.h"
 #include "dialogs/QtFileChooser.h"
 #include "dialogs/frmSettings.h"
 #include "dialogs/frmSplash.h"
@@ -50,6 +51,7 @@ DialogOpeners MakeDialogOpeners(WindowServices& services)
             // What the dialog saved is written as soon as it is done.
             if (QWidget* main = services.MainWindow())
                 QObject::connect(*settings, &QObject::destroyed, main, [&services] { services.Context.Store.Flush(); });
+            FitOnScreenWhenShown(**settings);
         }
         (*settings)->show();
         (*settings)->raise();

@@ -166,6 +166,7 @@ void frmMDI::ShowAll()
 
 void frmMDI::showEvent(QShowEvent* event)
 {
+    FitOnScreen(*this);
     QMainWindow::showEvent(event);
     WindowStateChanged();
 }

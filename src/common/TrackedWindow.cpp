@@ -28,6 +28,24 @@ void TrackedWindow::RestorePosition()
     move(RestoredPosition(m_context.Store, m_section));
 }
 
+QSize TrackedWindow::AvailableClientSize() const
+{
+    const QRect frame = frameGeometry();
+    return AvailableArea(frame).size() - (frame.size() - size());
+}
+
+void TrackedWindow::showEvent(QShowEvent* event)
+{
+    // As it opens, before the window system shows it: a stored place from
+    // another screen or scale factor, or a damaged one, never leaves the
+    // window off the screen. Later shows (a frame taken away or given back)
+    // keep the place the window has.
+    if (!m_opened)
+        FitOnScreen(*this);
+    m_opened = true;
+    QWidget::showEvent(event);
+}
+
 void TrackedWindow::SavePlacement()
 {
     if (!isMinimized())

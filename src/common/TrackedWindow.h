@@ -3,6 +3,7 @@
 #include "common/ProgramContext.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QWidget>
 
 #include <cstdint>
@@ -25,13 +26,17 @@ public:
 protected:
     // Writes the open-window entry and sets the window's flag; call on load.
     void MarkOpen();
-    // Moves the window to its stored Left and Top (kept on the screen).
+    // Moves the window to its stored Left and Top (a Left or Top beyond the
+    // screen gives 0). When the window opens it is fitted onto its screen.
     void RestorePosition();
     void SavePlacement();
+    // The largest client size that fits the screen the window stands on.
+    QSize AvailableClientSize() const;
 
     // Pressing any mouse button on `surface` and moving drags the window.
     void EnableDragMove(QWidget* surface);
 
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +53,7 @@ private:
     std::int32_t ProgramSettings::*m_showingFlag;
     QPoint m_dragOrigin;
     bool m_dragActive = false;
+    bool m_opened = false;
 };
 
 } // namespace trakora

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace trakora {
@@ -37,6 +38,14 @@ QRect ScreenRect()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 1280, 1024);
+}
+
+// The room of all screens together, for capping stored lengths before the
+// window's own screen is known.
+QSize DesktopSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableVirtualSize() : ScreenRect().size();
 }
 
 std::string TwipsText(double twips)
@@ -80,6 +89,21 @@ protected:
 
 private:
     QWidget* m_partner;
+};
+
+// Fits its window when shown: by then the window has its frame, at least
+// where the window system tells its size before mapping.
+class ShowFitter : public QObject {
+public:
+    explicit ShowFitter(QWidget* window) : QObject(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            FitOnScreen(*static_cast<QWidget*>(watched));
+        return false;
+    }
 };
 
 class NumericKeyFilterObject : public QObject {
@@ -170,12 +194,60 @@ QPoint RestoredPosition(ISettingsStore& store, std::string_view section)
 
 int StoredLengthPixelsX(ISettingsStore& store, std::string_view section, std::string_view key, int defTwips)
 {
-    return TwipsToPixelsX(LeadingWholeNumber(store.Get(section, key, std::to_string(defTwips))));
+    const int pixels = TwipsToPixelsX(LeadingWholeNumber(store.Get(section, key, std::to_string(defTwips))));
+    return std::min(pixels, DesktopSize().width());
 }
 
 int StoredLengthPixelsY(ISettingsStore& store, std::string_view section, std::string_view key, int defTwips)
 {
-    return TwipsToPixelsY(LeadingWholeNumber(store.Get(section, key, std::to_string(defTwips))));
+    const int pixels = TwipsToPixelsY(LeadingWholeNumber(store.Get(section, key, std::to_string(defTwips))));
+    return std::min(pixels, DesktopSize().height());
+}
+
+QRect AvailableArea(const QRect& frame)
+{
+    const QScreen* best = QGuiApplication::primaryScreen();
+    long long bestShare = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shared = screen->geometry().intersected(frame);
+        const long long share = shared.isEmpty() ? 0 : 1LL * shared.width() * shared.height();
+        if (share > bestShare)
+            best = screen, bestShare = share;
+    }
+    return best ? best->availableGeometry() : ScreenRect();
+}
+
+QRect FitRect(const QRect& frame, const QRect& area)
+{
+    const QSize size = frame.size().boundedTo(area.size());
+    // In 64 bits: the sums of a damaged placement may pass the range of int.
+    const auto place = [](long long at, int length, int start, int room) {
+        return static_cast<int>(std::clamp<long long>(at, start, 1LL * start + room - length));
+    };
+    return QRect(place(frame.x(), size.width(), area.x(), area.width()),
+                 place(frame.y(), size.height(), area.y(), area.height()), size.width(), size.height());
+}
+
+void FitOnScreen(QWidget& window)
+{
+    if (window.isMaximized() || window.isFullScreen())
+        return;
+    const QRect frame = window.frameGeometry();
+    const QRect fitted = FitRect(frame, AvailableArea(frame));
+    if (fitted.size() != frame.size()) {
+        // The frame keeps its width; the client gives up what does not fit,
+        // a window of fixed size included.
+        const QSize client = window.size() - (frame.size() - fitted.size());
+        window.setMinimumSize(window.minimumSize().boundedTo(client));
+        window.resize(client);
+    }
+    if (fitted.topLeft() != frame.topLeft())
+        window.move(fitted.topLeft());
+}
+
+void FitOnScreenWhenShown(QWidget& window)
+{
+    window.installEventFilter(new ShowFitter(&window));
 }
 
 void GrowControl(QWidget* control)
@@ -262,6 +334,7 @@ void CenterForm(QWidget& window)
     const QRect screen = ScreenRect();
     const QSize size = window.frameGeometry().size();
     window.move(screen.x() + (screen.width() - size.width()) / 2, screen.y() + (screen.height() - size.height()) / 2);
+    FitOnScreen(window);
 }
 
 } // namespace trakora

@@ -31,9 +31,25 @@ void SaveWindowPlacement(ISettingsStore& store, std::string_view section, const 
 // beyond the screen height becomes 0, negative values are kept.
 QPoint RestoredPosition(ISettingsStore& store, std::string_view section);
 
-// Reads a stored length in twips (def when missing) and gives pixels.
+// Reads a stored length in twips (def when missing) and gives pixels, at most
+// the size of the desktop, so a damaged entry never asks for a huge window.
 int StoredLengthPixelsX(ISettingsStore& store, std::string_view section, std::string_view key, int defTwips);
 int StoredLengthPixelsY(ISettingsStore& store, std::string_view section, std::string_view key, int defTwips);
+
+// The available area (without panels) of the screen that holds the most of
+// `frame`, or of the primary screen when no screen holds any of it.
+QRect AvailableArea(const QRect& frame);
+
+// `frame` made to lie wholly inside `area`: its size capped to the area's,
+// then moved by the least amount.
+QRect FitRect(const QRect& frame, const QRect& area);
+
+// Caps the window's size (frame included) to the available area of the
+// screen it stands on and moves it wholly onto that area. Every window is
+// fitted when it opens, after its stored placement has been applied.
+void FitOnScreen(QWidget& window);
+// Fits the window each time it is shown (windows that are no TrackedWindow).
+void FitOnScreenWhenShown(QWidget& window);
 
 // Focus marking: the control's "tag" property is "HI" while highlighted and
 // "LOW" after release. Buttons, check boxes and option buttons grow by a

@@ -116,6 +116,9 @@ void frmSatInfo::ShowHideExtended()
 {
     const int width = m_chkExtended->isChecked() ? ExtendedWidth : NormalWidth;
     setFixedSize(TwipsToPixelsX(width), TwipsToPixelsY(ClientHeight));
+    // Widened while open, it must still fit its screen (opening fits it anyway).
+    if (isVisible())
+        FitOnScreen(*this);
 }
 
 void frmSatInfo::ExtendedClicked(bool checked)

@@ -95,7 +95,7 @@ frmSatPositions::frmSatPositions(ProgramContext& context, QWidget* parent)
         dotSize = DefaultDotSize;
     m_dotSize = dotSize;
     m_dotActions[dotSize]->setChecked(true);
-    const int width = std::max(minimumWidth(), StoredLengthPixelsX(m_context.Store, "SatPos", "Width", DefaultWidthTwips));
+    const int width = FittingWidth(StoredLengthPixelsX(m_context.Store, "SatPos", "Width", DefaultWidthTwips));
     resize(width, MenuBarHeight(width) + width);
     if (ReadTruthValue(m_context.Store.Get("Showing", "Circular", "0")))
         MakeItCircular();
@@ -206,6 +206,14 @@ void frmSatPositions::TimerPop()
         PlotSats();
 }
 
+// The plot is square, so its side must fit the screen both ways.
+int frmSatPositions::FittingWidth(int wanted) const
+{
+    const QSize room = AvailableClientSize();
+    const int width = std::min(wanted, room.width());
+    return std::max(minimumWidth(), std::min(width, room.height() - MenuBarHeight(width)));
+}
+
 int frmSatPositions::MenuBarHeight(int width) const
 {
     const int height = m_menuBar->heightForWidth(width);
@@ -225,7 +233,7 @@ void frmSatPositions::Layout()
     if (isMinimized() || m_inLoad || m_inResize)
         return;
     m_inResize = true;
-    const int width = this->width();
+    const int width = FittingWidth(this->width());
     if (width != m_lastWidth) {
         m_canvas->Clear(width);
         m_lastWidth = width;

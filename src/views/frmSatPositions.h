@@ -68,6 +68,7 @@ private:
 
     void Layout();
     int MenuBarHeight(int width) const;
+    int FittingWidth(int wanted) const;
     void SetOutline(bool circular, QSize outer);
     void KeepOnScreen();
 

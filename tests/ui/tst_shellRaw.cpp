@@ -95,7 +95,7 @@ TEST_F(RawWindowTest, SizeAndPlacementRoundTripScreenBoundsAndDragMove)
     EXPECT_EQ(again->pos(), QPoint(180, 140)) << "dragging the list moves the window";
 
     store.Save("NMEA_Raw", "Left", std::to_string(ScreenWidthTwips() + 15)), store.Save("NMEA_Raw", "Top", "-300");
-    EXPECT_EQ(Open()->pos(), QPoint(0, -20)) << "beyond the screen width: 0; negative values are kept";
+    EXPECT_EQ(Open()->pos(), QPoint(0, 0)) << "beyond the screen width: 0; a negative value is brought onto the screen";
 }
 
 } // namespace
