@@ -3,7 +3,7 @@
 // limit (and, with --all-windows, every registered display window).
 // With --long-term it compares the replay (raw window open, settings in a
 // file) with the long-term window sampling against the same replay without
-// it, best of three each; the sampling should cost at most a tenth more.
+// it, best of five each; the sampling should cost at most a tenth more.
 #include "app/TrakoraApplication.h"
 #include "app/frmNMEA_Raw.h"
 #include "common/QtSettingsStore.h"
@@ -102,7 +102,7 @@ int CompareLongTerm(const QString& logPath, const LogCounts& counts)
 {
     double best[2] = {1e9, 1e9};
     int writes[2] = {0, 0};
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 5; ++round) {
         for (int sampling : {0, 1}) {
             const double seconds = LongTermReplay(logPath, sampling != 0, writes[sampling]);
             if (seconds < 0) {
@@ -112,7 +112,7 @@ int CompareLongTerm(const QString& logPath, const LogCounts& counts)
             best[sampling] = std::min(best[sampling], seconds);
         }
     }
-    std::printf("processor time, best of three:\n");
+    std::printf("processor time, best of five:\n");
     Report("long-term window closed", best[0], counts);
     Report("long-term sampling on", best[1], counts);
     std::printf("sampling costs %+.1f%%; settings file written %d and %d times during the replays\n",
