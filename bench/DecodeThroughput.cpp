@@ -53,10 +53,11 @@ struct Decoding {
     MemorySettingsStore store;
     ProgramSettings settings;
     std::unique_ptr<GpsState> gps = std::make_unique<GpsState>();
+    std::unique_ptr<GnssState> gnss = std::make_unique<GnssState>();
     NMEAParse parse;
     LogFile log;
     NoMessages messages;
-    SentenceDispatcher dispatcher{parse, *gps, settings, log, messages};
+    SentenceDispatcher dispatcher{parse, *gps, *gnss, settings, log, messages};
 
     Decoding() { LoadProgramSettings(settings, *gps, store); }
 

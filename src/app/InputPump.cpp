@@ -1,6 +1,7 @@
 #include "app/InputPump.h"
 
 #include "app/SerialOpenFailure.h"
+#include "nmea/TalkerMatch.h"
 
 #include <cctype>
 
@@ -156,8 +157,10 @@ void InputPump::RunSerial()
         m_services.Ui.ShowMessage("Data processing error or program loop: GPSInput buffer overflowing");
 
     std::string line;
+    bool checkedLineSeen = false;
     while (m_gpsInput.NextLine(line)) {
-        Dispatch(line);
+        const DispatchResult::Kind outcome = Dispatch(line).Outcome;
+        checkedLineSeen |= outcome == DispatchResult::Decoded || outcome == DispatchResult::UnknownType;
         if (m_gps.RouteComplete)
             m_services.Ui.Yield();
     }
@@ -165,6 +168,15 @@ void InputPump::RunSerial()
     if (failed) {
         SerialFailed();
         return;
+    }
+    if (m_baudSearch.Searching()) {
+        if (const std::int32_t next = m_baudSearch.AfterRun(checkedLineSeen)) {
+            // What arrived at the old rate is noise at the new one.
+            SetPortRate(next);
+            m_gpsInput.Clear();
+        } else if (!m_baudSearch.Searching()) {
+            m_settings.DetectedBaud = m_baud;
+        }
     }
     m_settings.SyncWaitPending = FlagSet;
     m_services.Timer1.Arm(TickInterval);
@@ -180,7 +192,7 @@ bool InputPump::FastReplayStep()
     std::string line;
     m_services.InputLog.ReadLine(line);
     Dispatch(line);
-    if (m_gps.SentenceField[0] == "$GPGGA") {
+    if (IsAcceptedGga(m_gps.SentenceField[0], m_settings.Talkers)) {
         RefreshAfterEpoch();
         m_services.Ui.Yield();
     }
@@ -215,10 +227,16 @@ bool InputPump::TimedReplayStep()
     return true;
 }
 
-void InputPump::Dispatch(const std::string& line)
+DispatchResult InputPump::Dispatch(const std::string& line)
 {
     m_parse.FullString = line;
-    m_dispatcher.Dispatch();
+    return m_dispatcher.Dispatch();
+}
+
+void InputPump::SetPortRate(std::int32_t baud)
+{
+    m_baud = baud;
+    m_services.Port.SetBaudRate(baud);
 }
 
 void InputPump::RefreshAfterEpoch()
@@ -256,8 +274,17 @@ bool InputPump::OpenInputLog(long long resumeAt)
     return false;
 }
 
+// A fixed rate is set as chosen; Auto starts with the rate found before.
 bool InputPump::OpenPort()
 {
+    if (m_settings.CommBaud == AutoBaud) {
+        m_baudSearch.Begin(m_settings.DetectedBaud);
+        SetPortRate(m_baudSearch.Rate());
+    } else {
+        m_baudSearch.Cancel();
+        SetPortRate(m_settings.CommBaud);
+    }
+    m_services.Port.PreferDevice(m_settings.CommDevice);
     const FileResult opened = m_services.Port.Open(m_settings.CommPort);
     if (opened.Ok)
         return true;

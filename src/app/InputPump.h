@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BaudSearch.h"
 #include "app/PumpInterfaces.h"
 #include "common/LocalTime.h"
 #include "common/ProgramSettings.h"
@@ -55,6 +56,8 @@ public:
     void VelmorTick();
 
     std::int32_t TickCount() const { return m_tickCount; }
+    // The rate the serial port is set to.
+    std::int32_t BaudRate() const { return m_baud; }
     bool Running() const { return m_inRun; }
     // Received characters not yet cut into lines.
     std::string_view PendingInput() const { return m_gpsInput.Pending(); }
@@ -64,7 +67,8 @@ private:
     // One line of a replay; false when the run ends.
     bool FastReplayStep();
     bool TimedReplayStep();
-    void Dispatch(const std::string& line);
+    DispatchResult Dispatch(const std::string& line);
+    void SetPortRate(std::int32_t baud);
     void RefreshAfterEpoch();
     void RefreshIfShowing(DisplayWindow window, std::int32_t flag);
 
@@ -81,6 +85,8 @@ private:
     PumpServices m_services;
 
     SerialLineCutter m_gpsInput;
+    BaudSearch m_baudSearch;
+    std::int32_t m_baud = DefaultBaud;
     std::int32_t m_tickCount = 0;
     bool m_inRun = false;
 

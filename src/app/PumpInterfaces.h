@@ -3,16 +3,21 @@
 #include "common/FileResult.h"
 #include "nmea/LogSink.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace trakora {
 
-// The one serial port of the program, 4800 baud, no parity, 8 data bits,
-// 1 stop bit.
+// The one serial port of the program: no parity, 8 data bits, 1 stop bit,
+// at the rate asked for (4800 baud unless told otherwise).
 class ISerialPort {
 public:
     virtual ~ISerialPort() = default;
+    // The rate of the next Open, applied at once while the port is open.
+    virtual void SetBaudRate(std::int32_t baud) = 0;
+    // The device Open uses whatever the port number while it exists ("" for none).
+    virtual void PreferDevice(const std::string& device) = 0;
     // Configures and opens the device behind the port number; on failure the
     // result carries the reason.
     virtual FileResult Open(int portNumber) = 0;

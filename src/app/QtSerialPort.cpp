@@ -23,18 +23,45 @@ std::vector<std::string> QtSerialPort::AvailableDevices()
     return OrderSerialDevices(std::move(devices));
 }
 
+std::vector<SerialDeviceInfo> QtSerialPort::DescribedDevices()
+{
+    std::vector<SerialDeviceInfo> described;
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    for (const std::string& device : AvailableDevices()) {
+        SerialDeviceInfo info{device, {}};
+        for (const QSerialPortInfo& port : ports) {
+            if (port.systemLocation().toStdString() != device)
+                continue;
+            const QString text = port.description().isEmpty() ? port.manufacturer() : port.description();
+            info.Description = text.trimmed().toStdString();
+        }
+        described.push_back(std::move(info));
+    }
+    return described;
+}
+
+void QtSerialPort::SetBaudRate(std::int32_t baud)
+{
+    m_baud = baud;
+    if (m_port.isOpen()) {
+        m_port.setBaudRate(baud);
+        m_port.clear(QSerialPort::Input);
+    }
+}
+
 FileResult QtSerialPort::Open(int portNumber)
 {
     Close();
     m_failed = false;
     m_failureText.clear();
-    m_device = m_override.isEmpty() ? DeviceForPortNumber(AvailableDevices(), portNumber) : m_override.toStdString();
+    m_device = m_override.isEmpty() ? ChooseSerialDevice(m_preferred, portNumber, AvailableDevices())
+                                    : m_override.toStdString();
     if (m_device.empty())
         return FileResult{false, ENODEV, "there is no serial device number " + std::to_string(portNumber) +
                                              " on this computer"};
 
     m_port.setPortName(QString::fromStdString(m_device));
-    const bool configured = m_port.setBaudRate(QSerialPort::Baud4800) && m_port.setDataBits(QSerialPort::Data8) &&
+    const bool configured = m_port.setBaudRate(m_baud) && m_port.setDataBits(QSerialPort::Data8) &&
                             m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
                             m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured || !m_port.open(QIODevice::ReadWrite)) {
@@ -47,7 +74,7 @@ FileResult QtSerialPort::Open(int portNumber)
         return result;
     }
     // Settings applied before open are applied again once the device is open.
-    m_port.setBaudRate(QSerialPort::Baud4800);
+    m_port.setBaudRate(m_baud);
     return {};
 }
 

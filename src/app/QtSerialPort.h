@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PumpInterfaces.h"
+#include "app/SerialDeviceOrder.h"
 
 #include <QObject>
 #include <QSerialPort>
@@ -13,7 +14,7 @@ namespace trakora {
 
 // The receiver's serial port on QSerialPort. Port number n is the n-th of
 // the machine's serial devices (see SerialDeviceOrder.h) unless a device
-// path was given for this run.
+// path was given for this run or the preferred device is there.
 class QtSerialPort : public QObject, public ISerialPort {
 public:
     explicit QtSerialPort(QObject* parent = nullptr);
@@ -22,7 +23,11 @@ public:
     void SetDeviceOverride(const QString& device) { m_override = device; }
 
     static std::vector<std::string> AvailableDevices();
+    // The same devices with what the system says about them.
+    static std::vector<SerialDeviceInfo> DescribedDevices();
 
+    void SetBaudRate(std::int32_t baud) override;
+    void PreferDevice(const std::string& device) override { m_preferred = device; }
     FileResult Open(int portNumber) override;
     void Close() override;
     std::string Device() const override { return m_device; }
@@ -38,6 +43,8 @@ private:
 
     QSerialPort m_port;
     QString m_override;
+    std::string m_preferred;
+    std::int32_t m_baud = 4800;
     std::string m_device;
     bool m_failed = false;
     std::string m_failureText;

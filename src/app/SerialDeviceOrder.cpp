@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <string_view>
 
 namespace trakora {
@@ -77,6 +78,30 @@ std::string DeviceForPortNumber(const std::vector<std::string>& orderedDevices, 
     if (portNumber < 1 || static_cast<std::size_t>(portNumber) > orderedDevices.size())
         return {};
     return orderedDevices[static_cast<std::size_t>(portNumber) - 1];
+}
+
+std::string ChooseSerialDevice(const std::string& preferred, int portNumber,
+                               const std::vector<std::string>& orderedDevices)
+{
+    std::error_code ignored;
+    if (!preferred.empty() && std::filesystem::exists(preferred, ignored))
+        return preferred;
+    return DeviceForPortNumber(orderedDevices, portNumber);
+}
+
+std::string StableDevicePath(const std::string& device, const std::string& byIdFolder)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path target = fs::canonical(device, error);
+    if (error)
+        return device;
+    for (fs::directory_iterator it(byIdFolder, error); !error && it != fs::directory_iterator(); it.increment(error)) {
+        std::error_code linkError;
+        if (fs::canonical(it->path(), linkError) == target && !linkError)
+            return it->path().string();
+    }
+    return device;
 }
 
 } // namespace trakora

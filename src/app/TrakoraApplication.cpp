@@ -30,10 +30,11 @@ WindowKind KindOf(DisplayWindow window)
 } // namespace
 
 TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IMessageSink* messages)
-    : m_store(std::move(store)), m_gps(std::make_unique<GpsState>()), m_context{*m_gps, m_settings, *m_store},
+    : m_store(std::move(store)), m_gps(std::make_unique<GpsState>()),
+      m_gnss(std::make_unique<GnssState>()), m_context{*m_gps, m_settings, *m_store},
       m_messageBoxes(messages ? nullptr : std::make_unique<QtMessageBox>([this] { return m_mainWindow.get(); })),
       m_messages(messages ? *messages : *m_messageBoxes),
-      m_dispatcher(m_parse, *m_gps, m_settings, m_outputLog, m_messages),
+      m_dispatcher(m_parse, *m_gps, *m_gnss, m_settings, m_outputLog, m_messages),
       m_services{m_context, m_outputLog, m_clock, m_messages, [this]() -> QWidget* { return m_mainWindow.get(); }},
       m_dialogs(MakeDialogOpeners(m_services)), m_ui(m_messages, m_dialogs.OpenSettings), m_refresh(*this),
       m_timer1(QStringLiteral("Timer1"), [this] { m_pump->Timer1Tick(); }),

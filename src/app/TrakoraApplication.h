@@ -38,6 +38,7 @@ public:
     frmMDI& MainWindow() { return *m_mainWindow; }
     InputPump& Pump() { return *m_pump; }
     GpsState& Gps() { return *m_gps; }
+    GnssState& Gnss() { return *m_gnss; }
     ProgramSettings& Settings() { return m_settings; }
     ISettingsStore& Store() { return *m_store; }
     WindowRegistry& Registry() { return m_registry; }
@@ -59,6 +60,7 @@ private:
 
     std::unique_ptr<ISettingsStore> m_store;
     std::unique_ptr<GpsState> m_gps;
+    std::unique_ptr<GnssState> m_gnss; // satellites of every system, beside the GPS record
     ProgramSettings m_settings;
     ProgramContext m_context;
     NMEAParse m_parse;

@@ -2,6 +2,7 @@
 
 #include "common/Formatting.h"
 #include "common/LeadingNumber.h"
+#include "common/ReceiverOptions.h"
 #include "common/SettingsKeys.h"
 
 #include <clocale>
@@ -96,6 +97,8 @@ void LoadProgramSettings(ProgramSettings& settings, GpsState& gps, ISettingsStor
     ReadShowing(store, Keys::ShowingSatInfo, settings.ShowingSatInfo);
     ReadShowing(store, Keys::ShowingSatPos, settings.ShowingSatPos);
     ReadShowing(store, Keys::ShowingLongTerm, settings.ShowingLongTerm);
+
+    LoadReceiverOptions(settings, store);
 }
 
 } // namespace trakora

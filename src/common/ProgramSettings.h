@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ReceiverOptions.h"
 #include "common/Version.h"
 
 #include <array>
@@ -38,6 +39,12 @@ struct ProgramSettings {
     std::int32_t DateFormat = 1;
     std::string LargeUnit = "NA"; // two characters
     std::string SmallUnit = "FE"; // two characters
+
+    // Receiver options
+    TalkerFilter Talkers = TalkerFilter::AllGnss;
+    std::int32_t CommBaud = DefaultBaud; // AutoBaud: tried in turn
+    std::string CommDevice;              // the chosen receiver's stable device path; empty: by port number
+    std::int32_t DetectedBaud = 0;       // the rate Auto found in this run; 0 until then
 
     // Not persisted
     float ProgramVersion = ProgramVersionNumber;

@@ -31,6 +31,9 @@ constexpr SettingKey DegreeFormat{"FormatOptions", "Degrees"};
 constexpr SettingKey DateFormat{"FormatOptions", "Date"};
 constexpr SettingKey LargeUnit{"Measure", "LargeUnit"};
 constexpr SettingKey SmallUnit{"Options", "SmallUnit"}; // written only; every run starts in feet
+constexpr SettingKey Talkers{"Options", "Talkers"};
+constexpr SettingKey CommBaud{"Comm", "Baud"};
+constexpr SettingKey CommDevice{"Comm", "Device"};
 
 // Windows open at the end of the last run ("-1" open, "0" closed)
 constexpr std::string_view ShowingSection = "Showing";

@@ -1,23 +1,25 @@
 #include "nmea/SentenceDispatcher.h"
 
 #include "nmea/Decoders.h"
+#include "nmea/GnssDecoders.h"
+#include "nmea/TalkerMatch.h"
 
 #include <algorithm>
 
 namespace trakora {
 
-const std::array<SentenceType, 12> SentenceTable = {{
-    {"$GPRMC", RecordGroup::Waypoint, &DecodeRMC},
+const std::array<SentenceType, SentenceTypeCount> SentenceTable = {{
+    {"$GPRMC", RecordGroup::Waypoint, &DecodeRMC, &DecodeRMCAllTalkers},
     {"$GPRMB", RecordGroup::Waypoint, &DecodeRMB},
-    {"$GPGLL", RecordGroup::Position, &DecodeGLL},
+    {"$GPGLL", RecordGroup::Position, &DecodeGLL, &DecodeGLLAllTalkers},
     {"$PGRMZ", RecordGroup::Position, &DecodePGRMZ},
     {"$PGRMM", RecordGroup::Position, &DecodePGRMM},
     {"$GPBOD", RecordGroup::Waypoint, &DecodeBOD},
     {"$GPRTE", RecordGroup::Waypoint, &DecodeRTE},
     {"$GPWPL", RecordGroup::Waypoint, &DecodeWPL},
-    {"$GPGGA", RecordGroup::Position, &DecodeGGA},
-    {"$GPGSA", RecordGroup::Satellites, &DecodeGSA},
-    {"$GPGSV", RecordGroup::Satellites, &DecodeGSV},
+    {"$GPGGA", RecordGroup::Position, &DecodeGGA, &DecodeGGAAllTalkers},
+    {"$GPGSA", RecordGroup::Satellites, &DecodeGSA, &DecodeGSAAllTalkers},
+    {"$GPGSV", RecordGroup::Satellites, &DecodeGSV, &DecodeGSVAllTalkers},
     {"$PGRME", RecordGroup::Position, &DecodePGRME},
 }};
 
@@ -45,37 +47,6 @@ bool ReceivedMatches(std::string_view received, unsigned sum)
     return got[0] == expected[0] && got[1] == expected[1];
 }
 
-// Every identifier in the table has six characters; packing them into one
-// number makes the lookup a few integer compares.
-constexpr std::size_t IdentifierLength = 6;
-
-constexpr std::uint64_t PackIdentifier(std::string_view id)
-{
-    std::uint64_t key = 0;
-    for (std::size_t i = 0; i < IdentifierLength; ++i)
-        key = (key << 8) | static_cast<unsigned char>(id[i]);
-    return key;
-}
-
-const std::array<std::uint64_t, 12> RowKeys = [] {
-    std::array<std::uint64_t, 12> keys{};
-    for (std::size_t row = 0; row < SentenceTable.size(); ++row)
-        keys[row] = PackIdentifier(SentenceTable[row].Identifier);
-    return keys;
-}();
-
-// The row of the table in its order; -1 for any other identifier.
-int FindRow(std::string_view identifier)
-{
-    if (identifier.size() != IdentifierLength)
-        return -1;
-    const std::uint64_t key = PackIdentifier(identifier);
-    for (std::size_t row = 0; row < RowKeys.size(); ++row)
-        if (RowKeys[row] == key)
-            return static_cast<int>(row);
-    return -1;
-}
-
 std::int32_t GroupSwitch(const ProgramSettings& settings, RecordGroup group)
 {
     switch (group) {
@@ -91,9 +62,9 @@ std::int32_t GroupSwitch(const ProgramSettings& settings, RecordGroup group)
 
 } // namespace
 
-SentenceDispatcher::SentenceDispatcher(NMEAParse& parse, GpsState& gps, ProgramSettings& settings,
+SentenceDispatcher::SentenceDispatcher(NMEAParse& parse, GpsState& gps, GnssState& gnss, ProgramSettings& settings,
                                        ILogSink& log, IMessageSink& messages)
-    : m_parse(parse), m_gps(gps), m_settings(settings), m_log(log), m_messages(messages),
+    : m_parse(parse), m_gps(gps), m_gnss(gnss), m_settings(settings), m_log(log), m_messages(messages),
       m_previousFieldCount(std::clamp(gps.SentenceFieldCount, 0, MaxSentenceFields))
 {
     // Room for the longest ordinary sentence (82 characters), so lines of the
@@ -121,7 +92,7 @@ DispatchResult SentenceDispatcher::Dispatch()
         return result;
     }
 
-    const int row = FindRow(m_gps.SentenceField[0]);
+    const int row = MatchSentenceRow(m_gps.SentenceField[0], m_settings.Talkers);
     if (row < 0) {
         result.Outcome = DispatchResult::UnknownType;
         return result;
@@ -132,7 +103,10 @@ DispatchResult SentenceDispatcher::Dispatch()
     // Recorded before decoding, so the line is kept whatever the decoder makes of it.
     if ((m_settings.WriteData & GroupSwitch(m_settings, type.Group)) != 0)
         Record(m_line, result);
-    type.Decoder(m_gps);
+    if (m_settings.Talkers == TalkerFilter::AllGnss && type.AllTalkersDecoder != nullptr)
+        type.AllTalkersDecoder(m_gps, m_gnss);
+    else
+        type.Decoder(m_gps);
     return result;
 }
 

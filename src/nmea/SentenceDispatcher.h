@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ProgramSettings.h"
+#include "nmea/GnssState.h"
 #include "nmea/GpsState.h"
 #include "nmea/LogSink.h"
 #include "nmea/NMEAParse.h"
@@ -16,10 +17,13 @@ struct SentenceType {
     std::string_view Identifier;
     RecordGroup Group;
     void (*Decoder)(GpsState&);
+    // Used instead of Decoder while every talker is accepted, where there is one.
+    void (*AllTalkersDecoder)(GpsState&, GnssState&) = nullptr;
 };
 
 // The twelve decoded sentence types, tested in this order.
-extern const std::array<SentenceType, 12> SentenceTable;
+constexpr std::size_t SentenceTypeCount = 12;
+extern const std::array<SentenceType, SentenceTypeCount> SentenceTable;
 
 // What became of one dispatched line.
 struct DispatchResult {
@@ -30,10 +34,12 @@ struct DispatchResult {
 
 // Takes the line in parse.FullString, hands it to the raw-line sink while
 // that window is shown, tests and splits it into gps.SentenceField, records
-// it when its group is switched on and calls its decoder.
+// it when its group is switched on and calls its decoder. Which talkers are
+// decoded follows settings.Talkers; what only receivers of today send goes
+// to `gnss`.
 class SentenceDispatcher {
 public:
-    SentenceDispatcher(NMEAParse& parse, GpsState& gps, ProgramSettings& settings, ILogSink& log,
+    SentenceDispatcher(NMEAParse& parse, GpsState& gps, GnssState& gnss, ProgramSettings& settings, ILogSink& log,
                        IMessageSink& messages);
 
     void SetRawLineSink(IRawLineSink* sink) { m_raw = sink; }
@@ -48,6 +54,7 @@ private:
 
     NMEAParse& m_parse;
     GpsState& m_gps;
+    GnssState& m_gnss;
     ProgramSettings& m_settings;
     ILogSink& m_log;
     IMessageSink& m_messages;

@@ -59,8 +59,12 @@ public:
 
 // The dispatcher with everything it talks to, as the program wires it.
 struct Harness {
-    Harness() : Gps(std::make_unique<GpsState>()), Dispatcher(Parse, *Gps, Settings, Log, Shown)
+    // GPS talkers only, unless a test asks for all.
+    explicit Harness(TalkerFilter talkers = TalkerFilter::GpsOnly)
+        : Gps(std::make_unique<GpsState>()), Gnss(std::make_unique<GnssState>()),
+          Dispatcher(Parse, *Gps, *Gnss, Settings, Log, Shown)
     {
+        Settings.Talkers = talkers;
         Dispatcher.SetRawLineSink(&Raw);
     }
 
@@ -75,6 +79,7 @@ struct Harness {
 
     NMEAParse Parse;
     std::unique_ptr<GpsState> Gps;
+    std::unique_ptr<GnssState> Gnss;
     ProgramSettings Settings;
     MemoryLog Log;
     RawLines Raw;

@@ -16,6 +16,8 @@ constexpr auto SP = DisplayWindow::ShowPos;
 constexpr auto SK = DisplayWindow::SatPos;
 
 struct FakePort : ISerialPort {
+    void SetBaudRate(std::int32_t baud) override { Rates.push_back(baud); }
+    void PreferDevice(const std::string& device) override { Preferred = device; }
     FileResult Open(int portNumber) override
     {
         OpenedNumbers.push_back(portNumber);
@@ -38,6 +40,8 @@ struct FakePort : ISerialPort {
 
     std::deque<std::string> Incoming;
     std::vector<int> OpenedNumbers;
+    std::vector<std::int32_t> Rates; // every rate set, in order
+    std::string Preferred;
     std::string DevicePath = "/dev/ttyUSB0";
     FileResult Failure{false, ENOENT, "No such file or directory"};
     bool OpenFails = false, IsOpen = false, Gone = false;
@@ -78,7 +82,8 @@ inline std::string Rmc(const std::string& time) { return Sentence("GPRMC," + tim
 // The pump wired to the real dispatcher and real log files, with fakes for
 // the port, timers, clock, user interface and windows.
 struct PumpRig {
-    PumpRig() : Gps(std::make_unique<GpsState>()), Dispatcher(Parse, *Gps, Settings, Output, DispatchMessages),
+    PumpRig() : Gps(std::make_unique<GpsState>()), Gnss(std::make_unique<GnssState>()),
+                Dispatcher(Parse, *Gps, *Gnss, Settings, Output, DispatchMessages),
                 Pump(*Gps, Settings, Parse, Dispatcher,
                      PumpServices{Port, Input, Output, Clock, Timer1, Velmor, Ui, Windows})
     {
@@ -94,6 +99,7 @@ struct PumpRig {
     }
 
     std::unique_ptr<GpsState> Gps;
+    std::unique_ptr<GnssState> Gnss;
     ProgramSettings Settings;
     NMEAParse Parse;
     LogFile Output;

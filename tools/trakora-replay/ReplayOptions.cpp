@@ -3,7 +3,8 @@
 namespace trakora {
 
 const char* const ReplayUsage =
-    "Usage: trakora-replay [--serial] [--each] [--record OUT [--groups P,W,S]] [FILE|-]...\n"
+    "Usage: trakora-replay [--serial] [--each] [--talkers gp|all] [--record OUT [--groups P,W,S]]\n"
+    "                      [FILE|-]...\n"
     "\n"
     "Runs NMEA lines through the receiver decoders and prints the resulting state\n"
     "as JSON: {\"state\": {...}, \"stats\": {...}} after the last line.\n"
@@ -16,6 +17,10 @@ const char* const ReplayUsage =
     "                  (default: every line as read, without its LF, CR or CR LF)\n"
     "  --each          before the final object, print {\"line\": ..., \"state\": ...}\n"
     "                  for every dispatched line (JSON Lines)\n"
+    "  --talkers gp    decode $GP sentences only, as the program with Talkers \"GPS\n"
+    "                  only\" (default)\n"
+    "  --talkers all   decode the standard sentences of every talker ($GN, $GL, $GA,\n"
+    "                  $GB, ...); the state then also lists every satellite by system\n"
     "  --record OUT    append the recorded sentences to OUT, each ended by CR LF\n"
     "  --groups P,W,S  record position, waypoint and satellite sentences (each 0\n"
     "                  or 1; default 1,0,0); only together with --record\n"
@@ -58,13 +63,19 @@ bool ParseReplayOptions(const std::vector<std::string>& args, ReplayOptions& opt
             options.Serial = true;
         } else if (arg == "--each") {
             options.Each = true;
-        } else if (arg == "--record" || arg == "--groups") {
+        } else if (arg == "--record" || arg == "--groups" || arg == "--talkers") {
             if (i + 1 >= args.size()) {
                 error = arg + " needs a value";
                 return false;
             }
             const std::string& value = args[++i];
-            if (arg == "--record") {
+            if (arg == "--talkers") {
+                if (value != "gp" && value != "all") {
+                    error = "--talkers wants gp or all, not \"" + value + "\"";
+                    return false;
+                }
+                options.AllTalkers = value == "all";
+            } else if (arg == "--record") {
                 if (value.empty()) {
                     error = "--record needs a file name";
                     return false;

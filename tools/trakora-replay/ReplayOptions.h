@@ -10,6 +10,7 @@ struct ReplayOptions {
     bool Help = false;
     bool Serial = false;
     bool Each = false;
+    bool AllTalkers = false;         // --talkers all
     std::string RecordPath;          // empty: no recording
     bool GroupsGiven = false;
     std::array<int, 3> Groups{};     // position, waypoint, satellites; 0 or 1

@@ -1,12 +1,16 @@
 #include "Replayer.h"
 
+#include "GnssJson.h"
+
 #include "common/LoadProgramSettings.h"
+#include "nmea/TalkerMatch.h"
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace trakora {
 
@@ -44,9 +48,11 @@ bool SameFile(const std::string& a, const std::string& b)
 } // namespace
 
 Replayer::Replayer(const ReplayOptions& options, std::FILE* out, std::FILE* err)
-    : m_options(options), m_out(out), m_err(err), m_gps(std::make_unique<GpsState>())
+    : m_options(options), m_out(out), m_err(err), m_gps(std::make_unique<GpsState>()),
+      m_gnss(std::make_unique<GnssState>())
 {
     LoadProgramSettings(m_settings, *m_gps, m_store);
+    m_settings.Talkers = options.AllTalkers ? TalkerFilter::AllGnss : TalkerFilter::GpsOnly;
     m_settings.WriteData = options.RecordPath.empty() ? 0 : 1;
     m_settings.OutputFileName = options.RecordPath; // named in the write-failure message
     if (options.GroupsGiven) {
@@ -54,7 +60,7 @@ Replayer::Replayer(const ReplayOptions& options, std::FILE* out, std::FILE* err)
         m_settings.SaveWaypointInfo = options.Groups[1];
         m_settings.SavePRNInfo = options.Groups[2];
     }
-    m_dispatcher = std::make_unique<SentenceDispatcher>(m_parse, *m_gps, m_settings, m_log,
+    m_dispatcher = std::make_unique<SentenceDispatcher>(m_parse, *m_gps, *m_gnss, m_settings, m_log,
                                                          static_cast<IMessageSink&>(*this));
 }
 
@@ -79,10 +85,11 @@ int Replayer::Run()
     }
 
     Json final = Json::object();
-    final["state"] = StateJson(*m_gps);
+    final["state"] = CurrentState();
     final["stats"] = m_stats.ToJson();
     WriteJsonLine(final);
     m_log.Close();
+    NoteSkippedTalkers();
 
     if (std::fflush(m_out) != 0 || std::ferror(m_out)) {
         std::fprintf(m_err, "trakora-replay: cannot write the output: %s\n", std::strerror(errno));
@@ -145,12 +152,32 @@ void Replayer::DispatchLine(const std::string& line)
     m_parse.FullString = line;
     const DispatchResult result = m_dispatcher->Dispatch();
     m_stats.Count(result);
+    if (result.Outcome == DispatchResult::UnknownType &&
+        MatchSentenceRow(m_gps->SentenceField[0], TalkerFilter::AllGnss) >= 0)
+        ++m_otherTalkerLines;
     if (m_options.Each) {
         Json entry = Json::object();
         entry["line"] = TextJson(line);
-        entry["state"] = StateJson(*m_gps);
+        entry["state"] = CurrentState();
         WriteJsonLine(entry);
     }
+}
+
+Json Replayer::CurrentState() const
+{
+    Json state = StateJson(*m_gps);
+    if (m_options.AllTalkers)
+        AddGnssJson(state, *m_gps, *m_gnss);
+    return state;
+}
+
+// Said to a person only: scripts reading standard error see what they always saw.
+void Replayer::NoteSkippedTalkers()
+{
+    if (m_otherTalkerLines == 0 || !::isatty(::fileno(m_err)))
+        return;
+    std::fprintf(m_err, "trakora-replay: %lld sentences of other talkers than GP were skipped; --talkers all "
+                        "decodes them\n", m_otherTalkerLines);
 }
 
 void Replayer::WriteJsonLine(const Json& value)

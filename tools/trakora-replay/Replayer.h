@@ -5,6 +5,7 @@
 
 #include "common/ProgramSettings.h"
 #include "common/SettingsStore.h"
+#include "nmea/GnssState.h"
 #include "nmea/GpsState.h"
 #include "nmea/LogFile.h"
 #include "nmea/NMEAParse.h"
@@ -32,7 +33,9 @@ private:
     bool ReplayLines(const std::string& input);
     bool ReplaySerial(const std::string& input, SerialLineCutter& cutter);
     void DispatchLine(const std::string& line);
+    Json CurrentState() const;
     void WriteJsonLine(const Json& value);
+    void NoteSkippedTalkers();
     void ShowMessage(std::string_view text) override;
     bool Fail(const std::string& input, const std::string& reason);
 
@@ -43,11 +46,13 @@ private:
     MemorySettingsStore m_store;
     ProgramSettings m_settings;
     std::unique_ptr<GpsState> m_gps; // large: kept off the stack
+    std::unique_ptr<GnssState> m_gnss;
     NMEAParse m_parse;
     LogFile m_log;
     std::unique_ptr<SentenceDispatcher> m_dispatcher;
     ReplayStats m_stats;
     bool m_recordingFailed = false;
+    long long m_otherTalkerLines = 0; // standard sentences of talkers other than GP, left out
 };
 
 } // namespace trakora

@@ -1,0 +1,70 @@
+#include "GnssJson.h"
+
+#include "nmea/GnssDecoders.h"
+
+#include <algorithm>
+#include <array>
+
+namespace trakora {
+
+namespace {
+
+Json AngleJson(std::int16_t angle)
+{
+    return angle == UnknownAngle ? Json(nullptr) : Json(angle);
+}
+
+Json SnrJson(std::int8_t snr)
+{
+    return snr == NotTracked ? Json(nullptr) : Json(snr);
+}
+
+std::string SignalKey(std::uint8_t id)
+{
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    return id == NoSignalId ? std::string("none") : std::string(1, Hex[id & 0xF]);
+}
+
+Json SatelliteJson(const SatelliteEntry& e)
+{
+    Json satellite = Json::object();
+    satellite["system"] = std::string(SystemName(e.Id.System));
+    satellite["id"] = std::string(DisplayName(e.Id).data());
+    satellite["prn"] = OfficialNumber(e.Id);
+    satellite["elevation"] = AngleJson(e.Elevation);
+    satellite["azimuth"] = AngleJson(e.Azimuth);
+    satellite["snr"] = SnrJson(e.BestSnr());
+    Json bySignal = Json::object(); // in the order of the signal IDs
+    for (std::uint8_t id = 0; id <= NoSignalId; ++id)
+        for (int s = 0; s < e.SignalCount; ++s)
+            if (e.Signals[static_cast<std::size_t>(s)].Id == id)
+                bySignal[SignalKey(id)] = SnrJson(e.Signals[static_cast<std::size_t>(s)].Snr);
+    satellite["signals"] = std::move(bySignal);
+    satellite["used"] = e.Used;
+    return satellite;
+}
+
+} // namespace
+
+void AddGnssJson(Json& state, const GpsState& gps, const GnssState& gnss)
+{
+    state["fix_quality_name"] = std::string(FixQualityName(gps.FixQuality));
+    state["faa_mode"] = TextJson(gnss.FaaMode.Trimmed());
+    state["nav_status"] = TextJson(gnss.NavStatus.Trimmed());
+    state["utc_fraction"] = TextJson(gnss.UtcFraction.Trimmed());
+
+    const SatelliteTable& table = gnss.Satellites;
+    std::array<int, MaxSatellites> order{};
+    for (int i = 0; i < table.Count(); ++i)
+        order[static_cast<std::size_t>(i)] = i;
+    std::sort(order.begin(), order.begin() + table.Count(), [&table](int a, int b) {
+        const SatelliteId x = table.Entry(a).Id, y = table.Entry(b).Id;
+        return x.System != y.System ? x.System < y.System : x.Number < y.Number;
+    });
+    Json satellites = Json::array();
+    for (int i = 0; i < table.Count(); ++i)
+        satellites.push_back(SatelliteJson(table.Entry(order[static_cast<std::size_t>(i)])));
+    state["satellites"] = std::move(satellites);
+}
+
+} // namespace trakora
