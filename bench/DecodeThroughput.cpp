@@ -1,5 +1,6 @@
-// Throughput of check, split and decode over a generated 24-hour log, and the
-// heap allocations a warmed-up dispatcher makes per line.
+// Throughput of check, split and decode over generated 24-hour logs, with
+// GPS talkers only and with all talkers, and the heap allocations a
+// warmed-up dispatcher makes per line.
 #include "AllocationCounter.h"
 #include "common/LoadProgramSettings.h"
 #include "nmea/LogFile.h"
@@ -17,29 +18,34 @@
 namespace trakora {
 namespace {
 
-// The log is made on first use, so nothing large is kept in the source tree.
-const std::vector<std::string>& DayLines()
+enum LogKind { GpsReceiver, GnssReceiver };
+
+// The logs are made on first use, so nothing large is kept in the source
+// tree: a GPS receiver of old, and one of today (--gnss: GN position
+// sentences, a GSA per system, GSV groups of four systems with signal IDs).
+const std::vector<std::string>& DayLines(LogKind kind)
 {
-    static const std::vector<std::string> lines = [] {
-        const std::string path = TRAKORA_BENCH_LOG;
-        if (!std::filesystem::exists(path)) {
-            const std::string command = "python3 '" TRAKORA_GEN_NMEA "' --seconds 86400 --seed 1 > '" + path + "'";
-            if (std::system(command.c_str()) != 0) {
-                std::fprintf(stderr, "cannot generate %s\n", path.c_str());
-                std::exit(1);
-            }
-        }
-        LineFileReader reader;
-        if (!reader.Open(path).Ok) {
-            std::fprintf(stderr, "cannot read %s\n", path.c_str());
+    static std::vector<std::string> cache[2];
+    std::vector<std::string>& lines = cache[kind];
+    if (!lines.empty())
+        return lines;
+    const std::string path = kind == GpsReceiver ? TRAKORA_BENCH_LOG : TRAKORA_BENCH_GNSS_LOG;
+    if (!std::filesystem::exists(path)) {
+        const std::string command = std::string("python3 '" TRAKORA_GEN_NMEA "' --seconds 86400 --seed 1") +
+                                    (kind == GnssReceiver ? " --gnss" : "") + " > '" + path + "'";
+        if (std::system(command.c_str()) != 0) {
+            std::fprintf(stderr, "cannot generate %s\n", path.c_str());
             std::exit(1);
         }
-        std::vector<std::string> result;
-        std::string line;
-        while (reader.ReadLine(line))
-            result.push_back(line);
-        return result;
-    }();
+    }
+    LineFileReader reader;
+    if (!reader.Open(path).Ok) {
+        std::fprintf(stderr, "cannot read %s\n", path.c_str());
+        std::exit(1);
+    }
+    std::string line;
+    while (reader.ReadLine(line))
+        lines.push_back(line);
     return lines;
 }
 
@@ -59,7 +65,11 @@ struct Decoding {
     NoMessages messages;
     SentenceDispatcher dispatcher{parse, *gps, *gnss, settings, log, messages};
 
-    Decoding() { LoadProgramSettings(settings, *gps, store); }
+    explicit Decoding(TalkerFilter talkers)
+    {
+        LoadProgramSettings(settings, *gps, store);
+        settings.Talkers = talkers;
+    }
 
     void Dispatch(const std::string& line)
     {
@@ -68,10 +78,16 @@ struct Decoding {
     }
 };
 
+// Arguments: the log (GpsReceiver, GnssReceiver) and the talkers (0 GPS only, 1 all).
+TalkerFilter TalkersOf(const benchmark::State& state)
+{
+    return state.range(1) != 0 ? TalkerFilter::AllGnss : TalkerFilter::GpsOnly;
+}
+
 void BM_DecodeDay(benchmark::State& state)
 {
-    const std::vector<std::string>& lines = DayLines();
-    Decoding decoding;
+    const std::vector<std::string>& lines = DayLines(static_cast<LogKind>(state.range(0)));
+    Decoding decoding(TalkersOf(state));
     for (auto _ : state) {
         for (const std::string& line : lines)
             decoding.Dispatch(line);
@@ -80,16 +96,22 @@ void BM_DecodeDay(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines.size()));
     state.counters["lines"] = static_cast<double>(lines.size());
 }
-BENCHMARK(BM_DecodeDay)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeDay)
+    ->ArgNames({"gnss_log", "all_talkers"})
+    ->Args({GpsReceiver, 0})
+    ->Args({GpsReceiver, 1})
+    ->Args({GnssReceiver, 0})
+    ->Args({GnssReceiver, 1})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_AllocationsPerLine(benchmark::State& state)
 {
     constexpr std::size_t WarmUp = 1000;
     constexpr std::size_t Counted = 100000;
-    const std::vector<std::string>& lines = DayLines();
+    const std::vector<std::string>& lines = DayLines(static_cast<LogKind>(state.range(0)));
     std::size_t allocations = 0;
     for (auto _ : state) {
-        Decoding decoding;
+        Decoding decoding(TalkersOf(state));
         for (std::size_t i = 0; i < WarmUp; ++i)
             decoding.Dispatch(lines[i % lines.size()]);
         const std::size_t before = AllocationCount();
@@ -100,7 +122,12 @@ void BM_AllocationsPerLine(benchmark::State& state)
     state.counters["allocations"] = static_cast<double>(allocations);
     state.counters["allocations_per_line"] = static_cast<double>(allocations) / Counted;
 }
-BENCHMARK(BM_AllocationsPerLine)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AllocationsPerLine)
+    ->ArgNames({"gnss_log", "all_talkers"})
+    ->Args({GpsReceiver, 0})
+    ->Args({GnssReceiver, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace trakora

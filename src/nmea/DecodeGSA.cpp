@@ -6,23 +6,27 @@
 #include "nmea/Decoders.h"
 #include "nmea/FieldReaders.h"
 
+#include <algorithm>
+
 namespace trakora {
 
 void DecodeGSA(GpsState& gps)
+{
+    std::array<bool, SatSlots> inUse{};
+    for (int k = 1; k <= SatSlots; ++k)
+        inUse[static_cast<std::size_t>(k - 1)] = !TrimBlanks(gps.Field(k + 2)).empty();
+    DecodeGSA(gps, inUse);
+}
+
+void DecodeGSA(GpsState& gps, const std::array<bool, SatSlots>& channelInUse)
 {
     gps.FixSelectMode = gps.Field(1);
     gps.FixMode = gps.Field(2);
 
     // Only whether a channel is in use is kept; windows pair channel k with
     // satellite slot k by position.
-    std::int32_t used = 0;
-    for (int k = 1; k <= SatSlots; ++k) {
-        const bool inUse = !TrimBlanks(gps.Field(k + 2)).empty();
-        gps.SatUsed[k - 1] = inUse;
-        if (inUse)
-            ++used;
-    }
-    gps.SatsUsed = used;
+    gps.SatUsed = channelInUse;
+    gps.SatsUsed = static_cast<std::int32_t>(std::count(channelInUse.begin(), channelInUse.end(), true));
 
     NumberZeroed(gps.PDOP, gps.Field(15));
     NumberZeroed(gps.HDOP, gps.Field(16));

@@ -25,6 +25,11 @@ void ClearSatelliteSlots(GpsState& gps)
 
 void DecodeGSV(GpsState& gps)
 {
+    DecodeGSV(gps, ReadGsvBlocks(gps));
+}
+
+void DecodeGSV(GpsState& gps, const GsvBlocks& blocks)
+{
     const std::string& groupSize = gps.Field(1);
     const std::string& sentenceNumber = gps.Field(2);
 
@@ -46,10 +51,12 @@ void DecodeGSV(GpsState& gps)
             if (slot < 1 || slot > SatSlots)
                 continue;
             const std::size_t i = static_cast<std::size_t>(slot - 1);
-            WholeNumberKept(gps.SatPRN[i], gps.Field(4 * j));
-            WholeNumberKept(gps.SatElevation[i], gps.Field(4 * j + 1));
-            WholeNumberKept(gps.SatAzimuth[i], gps.Field(4 * j + 2));
-            WholeNumberKept(gps.SatSNR[i], gps.Field(4 * j + 3));
+            const auto& satellite = blocks.Satellite[static_cast<std::size_t>(j - 1)];
+            std::int32_t* const targets[4] = {&gps.SatPRN[i], &gps.SatElevation[i], &gps.SatAzimuth[i],
+                                              &gps.SatSNR[i]};
+            for (std::size_t k = 0; k < 4; ++k)
+                if (satellite[k].Read)
+                    *targets[k] = satellite[k].Number;
         }
     }
 

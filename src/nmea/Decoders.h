@@ -1,6 +1,7 @@
 #pragma once
 
 #include "nmea/GpsState.h"
+#include "nmea/GsvBlocks.h"
 
 namespace trakora {
 
@@ -16,7 +17,11 @@ void DecodeRTE(GpsState& gps);
 void DecodeWPL(GpsState& gps);
 void DecodeGGA(GpsState& gps);
 void DecodeGSA(GpsState& gps);
+// DecodeGSA with the channels in use already found (fields 3 to 14 not blank).
+void DecodeGSA(GpsState& gps, const std::array<bool, SatSlots>& channelInUse);
 void DecodeGSV(GpsState& gps);
+// DecodeGSV on blocks already read.
+void DecodeGSV(GpsState& gps, const GsvBlocks& blocks);
 void DecodePGRME(GpsState& gps);
 
 } // namespace trakora

@@ -18,14 +18,35 @@ bool TwoDigits(std::string_view text, std::size_t at, int limit, int& value)
     return value < limit;
 }
 
+// The time the state holds already (RMC, GGA and GLL of one epoch repeat it).
+bool TimeKnown(std::string_view field, const GpsState& gps, const GnssState& gnss)
+{
+    return field.size() >= 6 && field.substr(0, 6) == gps.UtcTime.View() &&
+           field.substr(6) == gnss.UtcFraction.Trimmed();
+}
+
 // The receiver's own clock drives the ageing of satellites.
-void TakeTime(std::string_view field, GnssState& gnss)
+void TakeTimeOfDay(std::string_view field, GnssState& gnss)
 {
     std::int32_t ms = 0;
     if (ReadTimeOfDay(field, ms))
         gnss.Satellites.SetTime(ms);
+}
+
+// The fraction goes wherever UtcTime is written.
+void TakeFraction(std::string_view field, GnssState& gnss)
+{
     const bool fraction = field.size() > 6 && field[6] == '.';
     gnss.UtcFraction = fraction ? field.substr(6) : std::string_view();
+}
+
+// Called before the GPS decoder writes UtcTime from the same field.
+void TakeTime(std::string_view field, const GpsState& gps, GnssState& gnss)
+{
+    if (TimeKnown(field, gps, gnss))
+        return;
+    TakeTimeOfDay(field, gnss);
+    TakeFraction(field, gnss);
 }
 
 } // namespace
@@ -61,29 +82,32 @@ std::string_view FixQualityName(const FixedText<1>& quality)
 
 void DecodeRMCAllTalkers(GpsState& gps, GnssState& gnss)
 {
+    TakeTime(gps.Field(1), gps, gnss);
     DecodeRMC(gps);
-    TakeTime(gps.Field(1), gnss);
     gnss.FaaMode = gps.Field(12);
     gnss.NavStatus = gps.Field(13);
 }
 
 void DecodeGLLAllTalkers(GpsState& gps, GnssState& gnss)
 {
-    DecodeGLL(gps);
     // The time of day counts whatever the status; the fraction goes with UtcTime.
-    std::int32_t ms = 0;
-    if (ReadTimeOfDay(gps.Field(5), ms))
-        gnss.Satellites.SetTime(ms);
-    const bool timeTaken = gps.SentenceFieldCount >= 6 && (gps.SentenceFieldCount <= 6 || gps.Field(6) == "A");
-    if (timeTaken)
-        TakeTime(gps.Field(5), gnss);
+    const std::string& time = gps.Field(5);
+    const std::string& status = gps.Field(6);
+    const bool timeTaken =
+        gps.SentenceFieldCount >= 6 && (gps.SentenceFieldCount <= 6 || (status.size() == 1 && status[0] == 'A'));
+    if (!TimeKnown(time, gps, gnss)) {
+        TakeTimeOfDay(time, gnss);
+        if (timeTaken)
+            TakeFraction(time, gnss);
+    }
+    DecodeGLL(gps);
     gnss.FaaMode = gps.Field(7);
 }
 
 void DecodeGGAAllTalkers(GpsState& gps, GnssState& gnss)
 {
+    TakeTime(gps.Field(1), gps, gnss);
     DecodeGGA(gps);
-    TakeTime(gps.Field(1), gnss);
     // The GGA count stops at 12 on many receivers; the satellites named by
     // the GSAs of every system are the count.
     const SatelliteTable& table = gnss.Satellites;

@@ -6,10 +6,12 @@
 // $GNGSA,A,3,29,20,18,16,51,13,44,26,,,,,0.99,0.54,0.83,1*0E
 //  1 selection mode   2 fix mode   3..14 satellites used   15 PDOP 16 HDOP 17 VDOP
 //  18 NMEA 4.11 system ID (1 GPS, 2 GLONASS, 3 Galileo, 4 BeiDou, 5 QZSS, 6 NavIC)
-//  A GSA of more than 18 fields lists more satellites; its dilutions are its last three fields.
+//  A GSA of more than 18 fields lists more satellites, up to its last three fields (the
+//  dilutions); the dilutions are still read from fields 15 to 17, as from every GSA.
 #include "nmea/Decoders.h"
 #include "nmea/FieldReaders.h"
 #include "nmea/GnssDecoders.h"
+#include "nmea/GsvBlocks.h"
 
 #include <algorithm>
 #include <array>
@@ -28,12 +30,17 @@ std::string_view TalkerOf(const GpsState& gps)
 
 // A whole number within [low, high], else `otherwise`.
 template <typename T>
+T Within(const GsvBlocks::Value& value, std::int32_t low, std::int32_t high, T otherwise)
+{
+    return value.Read && value.Number >= low && value.Number <= high ? static_cast<T>(value.Number) : otherwise;
+}
+
+template <typename T>
 T WholeWithin(std::string_view field, std::int32_t low, std::int32_t high, T otherwise)
 {
-    std::int32_t value = 0;
-    if (!ReadWholeNumber(field, value) || value < low || value > high)
-        return otherwise;
-    return static_cast<T>(value);
+    GsvBlocks::Value value;
+    value.Read = ReadWholeField(field, value.Number);
+    return Within(value, low, high, otherwise);
 }
 
 std::uint8_t SignalIdOf(std::string_view field)
@@ -59,28 +66,31 @@ bool SingleGroup(const GnssState& gnss)
 void DecodeGSVAllTalkers(GpsState& gps, GnssState& gnss)
 {
     const std::string_view talker = TalkerOf(gps);
-    GsvReport report;
-    report.Talker = {talker.size() == 2 ? talker[0] : '?', talker.size() == 2 ? talker[1] : '?'};
-    report.SentenceNumber = WholeWithin<std::int32_t>(gps.Field(2), 1, 1000, 0);
-
     const int blockFields = gps.SentenceFieldCount - 1 - 3;
-    if (blockFields > 0 && blockFields % 4 == 1)
-        report.SignalId = SignalIdOf(gps.Field(gps.SentenceFieldCount - 1));
-    report.SatelliteCount = std::min(blockFields > 0 ? blockFields / 4 : 0, 4);
-    for (int j = 0; j < report.SatelliteCount; ++j) {
-        GsvSatellite& satellite = report.Satellites[static_cast<std::size_t>(j)];
-        const int first = 4 + 4 * j;
-        std::int32_t number = 0;
-        if (ReadWholeNumber(gps.Field(first), number))
-            satellite.Id = ClassifySatellite(talker, 0, number);
-        satellite.Elevation = WholeWithin<std::int16_t>(gps.Field(first + 1), -90, 90, UnknownAngle);
-        satellite.Azimuth = WholeWithin<std::int16_t>(gps.Field(first + 2), 0, 359, UnknownAngle);
-        satellite.Snr = WholeWithin<std::int8_t>(gps.Field(first + 3), 0, 99, NotTracked);
+    const std::uint8_t signalId =
+        blockFields > 0 && blockFields % 4 == 1 ? SignalIdOf(gps.Field(gps.SentenceFieldCount - 1)) : NoSignalId;
+    const int group = gnss.Satellites.BeginGsv({talker.size() == 2 ? talker[0] : '?', talker.size() == 2 ? talker[1] : '?'},
+                                               WholeWithin<std::int32_t>(gps.Field(2), 1, 1000, 0), signalId);
+
+    const GsvBlocks blocks = ReadGsvBlocks(gps);
+    if (group >= 0) {
+        const SatelliteClassifier classifier(talker, 0);
+        const int satellites = std::min(blockFields > 0 ? blockFields / 4 : 0, 4);
+        for (int j = 0; j < satellites; ++j) {
+            const auto& fields = blocks.Satellite[static_cast<std::size_t>(j)];
+            if (!fields[0].Read)
+                continue;
+            GsvSatellite satellite;
+            satellite.Id = classifier.Classify(fields[0].Number);
+            satellite.Elevation = Within<std::int16_t>(fields[1], -90, 90, UnknownAngle);
+            satellite.Azimuth = Within<std::int16_t>(fields[2], 0, 359, UnknownAngle);
+            satellite.Snr = Within<std::int8_t>(fields[3], 0, 99, NotTracked);
+            gnss.Satellites.ReportInView(group, signalId, satellite);
+        }
     }
-    gnss.Satellites.ApplyGsv(report);
 
     if (SingleGroup(gnss)) {
-        DecodeGSV(gps);
+        DecodeGSV(gps, blocks);
         return;
     }
     const bool lastOfGroup = gps.Field(2) == gps.Field(1);
@@ -97,29 +107,34 @@ void DecodeGSAAllTalkers(GpsState& gps, GnssState& gnss)
     const int lastSatellite = longForm ? fields - 3 : 14;
     const int systemId = longForm ? 0 : WholeWithin<int>(gps.Field(18), 1, 6, 0);
 
-    std::array<SatelliteId, MaxSentenceFields> used{};
+    const SatelliteClassifier classifier(talker, systemId);
+    std::array<SatelliteId, MaxSentenceFields> used;
     int usedCount = 0;
+    std::array<bool, SatSlots> channelInUse{};
     for (int k = 3; k <= lastSatellite; ++k) {
+        const std::string& field = gps.Field(k);
+        if (k - 3 < SatSlots)
+            channelInUse[static_cast<std::size_t>(k - 3)] =
+                !field.empty() && (field.front() != ' ' || !TrimBlanks(field).empty());
         std::int32_t number = 0;
-        if (ReadWholeNumber(gps.Field(k), number)) {
-            const SatelliteId id = ClassifySatellite(talker, systemId, number);
+        if (ReadWholeField(field, number)) {
+            const SatelliteId id = classifier.Classify(number);
             if (id.Valid())
                 used[static_cast<std::size_t>(usedCount++)] = id;
         }
     }
-    gnss.Satellites.ApplyGsa(SystemsNamedBy(talker, systemId), used.data(), usedCount);
+    gnss.Satellites.ApplyGsa(classifier.NamedSystems(), used.data(), usedCount);
 
-    const int dops = longForm ? fields - 2 : 15;
     if (SingleGroup(gnss)) {
-        DecodeGSA(gps);
-    } else {
-        gps.FixSelectMode = gps.Field(1);
-        gps.FixMode = gps.Field(2);
-        FillSatelliteSlots(gnss.Satellites, gps);
+        DecodeGSA(gps, channelInUse);
+        return;
     }
-    NumberZeroed(gps.PDOP, gps.Field(dops));
-    NumberZeroed(gps.HDOP, gps.Field(dops + 1));
-    NumberZeroed(gps.VDOP, gps.Field(dops + 2));
+    gps.FixSelectMode = gps.Field(1);
+    gps.FixMode = gps.Field(2);
+    FillSatelliteSlots(gnss.Satellites, gps);
+    NumberZeroed(gps.PDOP, gps.Field(15));
+    NumberZeroed(gps.HDOP, gps.Field(16));
+    NumberZeroed(gps.VDOP, gps.Field(17));
 }
 
 } // namespace trakora

@@ -127,20 +127,23 @@ SatelliteId InFamily(Family family, std::int32_t n)
 
 } // namespace
 
-SatelliteId ClassifySatellite(std::string_view talker, int systemId, std::int32_t number)
+SatelliteClassifier::SatelliteClassifier(std::string_view talker, int systemId)
 {
     Family family = FamilyOfTalker(talker);
     if (family == Family::Unknown)
         family = FamilyOfSystemId(systemId);
-    return InFamily(family, number);
+    m_family = static_cast<std::uint8_t>(family);
+    static_assert(static_cast<std::uint8_t>(Family::Mixed) == MixedFamily);
 }
 
-GnssSystemSet SystemsNamedBy(std::string_view talker, int systemId)
+SatelliteId SatelliteClassifier::ClassifyOther(std::int32_t number) const
 {
-    Family family = FamilyOfTalker(talker);
-    if (family == Family::Unknown)
-        family = FamilyOfSystemId(systemId);
-    switch (family) {
+    return InFamily(static_cast<Family>(m_family), number);
+}
+
+GnssSystemSet SatelliteClassifier::NamedSystems() const
+{
+    switch (static_cast<Family>(m_family)) {
     case Family::Mixed:
         return SystemBit(GnssSystem::GPS) | SystemBit(GnssSystem::SBAS);
     case Family::Glonass:

@@ -28,15 +28,37 @@ constexpr GnssSystemSet SystemBit(GnssSystem system)
     return static_cast<GnssSystemSet>(1u << static_cast<unsigned>(system));
 }
 
-// The satellite a receiver numbers `number` in a sentence of `talker`
-// ("GP", "GL", "GN", ...), with the NMEA 4.11 system ID of a GSA (0 when
-// absent). The talker decides first, then the system ID, then the number
-// ranges receivers use; an invalid result means no satellite.
-SatelliteId ClassifySatellite(std::string_view talker, int systemId, std::int32_t number);
+// Tells the satellites of one sentence apart: the satellite a receiver
+// numbers `number` in a sentence of `talker` ("GP", "GL", "GN", ...), with
+// the NMEA 4.11 system ID of a GSA (0 when absent). The talker decides
+// first, then the system ID, then the number ranges receivers use; an
+// invalid result means no satellite.
+class SatelliteClassifier {
+public:
+    SatelliteClassifier(std::string_view talker, int systemId);
 
-// The systems a sentence of this talker and system ID speaks for whatever
-// numbers it carries (GP and ID 1 cover GPS and SBAS); none for "GN" without ID.
-GnssSystemSet SystemsNamedBy(std::string_view talker, int systemId);
+    SatelliteId Classify(std::int32_t number) const
+    {
+        // GPS numbers in GPS sentences: most of what receivers send.
+        if (m_family == MixedFamily && number >= 1 && number <= 32)
+            return SatelliteId{GnssSystem::GPS, static_cast<std::uint8_t>(number)};
+        return ClassifyOther(number);
+    }
+    // The systems the sentence speaks for whatever numbers it carries (GP
+    // and ID 1 cover GPS and SBAS); none for "GN" without ID.
+    GnssSystemSet NamedSystems() const;
+
+private:
+    static constexpr std::uint8_t MixedFamily = 1;
+    SatelliteId ClassifyOther(std::int32_t number) const;
+
+    std::uint8_t m_family;
+};
+
+inline SatelliteId ClassifySatellite(std::string_view talker, int systemId, std::int32_t number)
+{
+    return SatelliteClassifier(talker, systemId).Classify(number);
+}
 
 // "G05", "R07", "E11", "C20", "J02", "I03", "S31".
 std::array<char, 4> DisplayName(SatelliteId id);

@@ -1,27 +1,25 @@
 #include "nmea/GnssDecoders.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace trakora {
 
 void FillSatelliteSlots(const SatelliteTable& table, GpsState& gps)
 {
-    std::array<int, MaxSatellites> order{};
-    const int inView = table.InViewCount();
-    std::iota(order.begin(), order.begin() + inView, 0);
+    std::array<const SatelliteEntry*, MaxSatellites> order{};
+    int inView = 0;
+    table.ForEach([&](const SatelliteEntry& e) { order[static_cast<std::size_t>(inView++)] = &e; });
     const int shown = std::min(inView, SatSlots);
-    std::partial_sort(order.begin(), order.begin() + shown, order.begin() + inView, [&table](int a, int b) {
-        const SatelliteEntry& x = table.Entry(a);
-        const SatelliteEntry& y = table.Entry(b);
-        if (x.Used != y.Used)
-            return x.Used;
-        if (x.BestSnr() != y.BestSnr())
-            return x.BestSnr() > y.BestSnr();
-        if (x.Id.System != y.Id.System)
-            return x.Id.System < y.Id.System;
-        return x.Id.Number < y.Id.Number;
-    });
+    std::partial_sort(order.begin(), order.begin() + shown, order.begin() + inView,
+                      [](const SatelliteEntry* x, const SatelliteEntry* y) {
+                          if (x->Used != y->Used)
+                              return x->Used;
+                          if (x->BestSnr() != y->BestSnr())
+                              return x->BestSnr() > y->BestSnr();
+                          if (x->Id.System != y->Id.System)
+                              return x->Id.System < y->Id.System;
+                          return x->Id.Number < y->Id.Number;
+                      });
 
     for (int k = 0; k < SatSlots; ++k) {
         const auto slot = static_cast<std::size_t>(k);
@@ -30,7 +28,7 @@ void FillSatelliteSlots(const SatelliteTable& table, GpsState& gps)
             gps.SatUsed[slot] = false;
             continue;
         }
-        const SatelliteEntry& e = table.Entry(order[slot]);
+        const SatelliteEntry& e = *order[slot];
         gps.SatPRN[slot] = SlotNumber(e.Id);
         gps.SatElevation[slot] = e.Elevation == UnknownAngle ? 0 : e.Elevation;
         gps.SatAzimuth[slot] = e.Azimuth == UnknownAngle ? 0 : e.Azimuth;

@@ -19,58 +19,107 @@ std::int8_t SatelliteEntry::BestSnr() const
 {
     std::int8_t best = NotTracked;
     for (int s = 0; s < SignalCount; ++s)
-        best = std::max(best, Signals[static_cast<std::size_t>(s)].Snr);
+        if (SignalCurrent(s))
+            best = std::max(best, Signals[static_cast<std::size_t>(s)].Snr);
     return best;
 }
 
 const SatelliteEntry* SatelliteTable::Find(SatelliteId id) const
 {
-    for (int i = 0; i < m_count; ++i)
-        if (m_entries[static_cast<std::size_t>(i)].Id == id)
-            return &m_entries[static_cast<std::size_t>(i)];
-    return nullptr;
+    const int at = m_index[IndexKey(id)];
+    const SatelliteEntry* e = at != 0 ? &m_entries[static_cast<std::size_t>(at - 1)] : nullptr;
+    return e != nullptr && e->Listed() ? e : nullptr;
+}
+
+int SatelliteTable::Count() const
+{
+    int count = 0;
+    ForEach([&count](const SatelliteEntry&) { ++count; });
+    return count;
 }
 
 int SatelliteTable::UsedCount() const
 {
-    return static_cast<int>(
-        std::count_if(m_entries.begin(), m_entries.begin() + m_count, [](const SatelliteEntry& e) { return e.Used; }));
+    int count = 0;
+    ForEach([&count](const SatelliteEntry& e) { count += e.Used ? 1 : 0; });
+    return count;
 }
 
-int SatelliteTable::GroupCount() const
+void SatelliteTable::SetTime(std::int32_t msOfDay)
 {
-    return static_cast<int>(std::count_if(m_groups.begin(), m_groups.end(), [](const Group& g) { return g.InUse; }));
+    // What was reported before the first time of day counts as reported now.
+    if (m_now < 0) {
+        for (int i = 0; i < m_slots; ++i) {
+            SatelliteEntry& e = m_entries[static_cast<std::size_t>(i)];
+            e.SeenAt = e.SeenAt < 0 ? msOfDay : e.SeenAt;
+            e.UsedAt = e.UsedAt < 0 ? msOfDay : e.UsedAt;
+        }
+        for (Group& group : m_groups)
+            group.HeardAt = group.HeardAt < 0 ? msOfDay : group.HeardAt;
+    }
+    m_now = msOfDay;
 }
 
-void SatelliteTable::ApplyGsv(const GsvReport& report)
+int SatelliteTable::BeginGsv(std::array<char, 2> talker, std::int32_t sentenceNumber, std::uint8_t signalId)
 {
-    // Without a place in a pass the sentence cannot be attributed to one.
-    if (report.SentenceNumber < 1)
-        return;
+    if (sentenceNumber < 1)
+        return -1;
 
     int group = -1;
-    if (report.SentenceNumber == 1) {
+    if (sentenceNumber == 1) {
         Age();
-        group = FindGroup(report.Talker, report.SignalId);
+        group = FindGroup(talker, signalId);
         if (group >= 0)
-            WithdrawGroup(group);
+            Withdraw(group);
         else
-            group = AddGroup(report.Talker, report.SignalId);
+            group = AddGroup(talker, signalId);
         m_groups[static_cast<std::size_t>(group)].OpenedSequence = ++m_sequence;
+        m_lastOpened = group;
     } else {
-        group = CurrentGroupOf(report.Talker);
+        group = CurrentGroupOf(talker);
         if (group < 0)
-            group = FindGroup(report.Talker, report.SignalId);
+            group = FindGroup(talker, signalId);
         if (group < 0)
-            group = AddGroup(report.Talker, report.SignalId);
+            group = AddGroup(talker, signalId);
     }
     Group& g = m_groups[static_cast<std::size_t>(group)];
     g.UsedSequence = ++m_sequence;
     g.HeardAt = m_now;
+    Reported();
+    return group;
+}
 
-    for (int j = 0; j < report.SatelliteCount && j < static_cast<int>(report.Satellites.size()); ++j)
-        if (report.Satellites[static_cast<std::size_t>(j)].Id.Valid())
-            Report(group, report.SignalId, report.Satellites[static_cast<std::size_t>(j)]);
+void SatelliteTable::ReportAnyInView(int group, std::uint8_t signalId, const GsvSatellite& satellite)
+{
+    if (group < 0 || group >= MaxGsvGroups || !satellite.Id.Valid())
+        return;
+    SatelliteEntry* e = FindOrAdd(satellite.Id);
+    if (e == nullptr)
+        return;
+    Refresh(*e, group, satellite);
+
+    // The same signal again, else a free place, else the place of a signal no longer current.
+    int place = -1;
+    for (int s = 0; s < e->SignalCount && place < 0; ++s)
+        if (e->Signals[static_cast<std::size_t>(s)].Id == signalId)
+            place = s;
+    if (place < 0 && e->SignalCount < MaxSignalsPerSatellite)
+        place = e->SignalCount++;
+    for (int s = 0; s < e->SignalCount && place < 0; ++s)
+        if (!e->SignalCurrent(s))
+            place = s;
+    if (place < 0)
+        return;
+    SignalReport& signal = e->Signals[static_cast<std::size_t>(place)];
+    signal.Id = signalId;
+    signal.Snr = satellite.Snr;
+    signal.Group = static_cast<std::uint8_t>(group);
+}
+
+void SatelliteTable::Reported()
+{
+    if (m_now > m_latest)
+        m_latest = m_now;
 }
 
 void SatelliteTable::ApplyGsa(GnssSystemSet systems, const SatelliteId* used, int usedCount)
@@ -81,22 +130,23 @@ void SatelliteTable::ApplyGsa(GnssSystemSet systems, const SatelliteId* used, in
     if (systems == 0)
         return;
     m_gsaSeen = true;
+    Reported();
 
-    for (int i = 0; i < m_count; ++i) {
+    for (int i = 0; i < m_slots; ++i) {
         SatelliteEntry& e = m_entries[static_cast<std::size_t>(i)];
-        if ((systems & SystemBit(e.Id.System)) != 0)
+        if (e.Used && (systems & SystemBit(e.Id.System)) != 0)
             e.Used = false;
     }
     for (int k = 0; k < usedCount; ++k) {
         if (!used[k].Valid())
             continue;
-        if (SatelliteEntry* e = FindOrAdd(used[k])) {
+        const int at = m_index[IndexKey(used[k])];
+        SatelliteEntry* e = at != 0 ? &m_entries[static_cast<std::size_t>(at - 1)] : FindOrAdd(used[k]);
+        if (e != nullptr) {
             e->Used = true;
             e->UsedAt = m_now;
         }
     }
-    for (int i = m_count - 1; i >= 0; --i)
-        RemoveIfUnreported(i);
 }
 
 int SatelliteTable::FindGroup(std::array<char, 2> talker, std::uint8_t signalId) const
@@ -123,18 +173,23 @@ int SatelliteTable::AddGroup(std::array<char, 2> talker, std::uint8_t signalId)
             chosen = g;
     }
     if (m_groups[static_cast<std::size_t>(chosen)].InUse)
-        WithdrawGroup(chosen);
+        --m_groupCount;
+    Forget(chosen);
     Group& group = m_groups[static_cast<std::size_t>(chosen)];
     group = Group{};
     group.Talker = talker;
     group.SignalId = signalId;
     group.InUse = true;
     group.OpenedSequence = ++m_sequence;
+    ++m_groupCount;
     return chosen;
 }
 
 int SatelliteTable::CurrentGroupOf(std::array<char, 2> talker) const
 {
+    const Group& last = m_groups[static_cast<std::size_t>(m_lastOpened)];
+    if (last.InUse && last.Talker == talker)
+        return m_lastOpened;
     int current = -1;
     for (int g = 0; g < MaxGsvGroups; ++g) {
         const Group& group = m_groups[static_cast<std::size_t>(g)];
@@ -145,50 +200,68 @@ int SatelliteTable::CurrentGroupOf(std::array<char, 2> talker) const
     return current;
 }
 
-// Takes back everything the group's last pass reported.
-void SatelliteTable::WithdrawGroup(int group)
+// Takes back everything the group's last pass reported; its signals stay
+// in place (no longer current) for the pass that reports them again.
+void SatelliteTable::Withdraw(int group)
 {
-    const std::uint32_t bit = GroupBit(group);
-    for (int i = m_count - 1; i >= 0; --i) {
+    const std::uint32_t keep = ~GroupBit(group);
+    for (int i = 0; i < m_slots; ++i)
+        m_entries[static_cast<std::size_t>(i)].Groups &= keep;
+}
+
+// The group's place goes to another: nothing it reported may pass for the newcomer's.
+void SatelliteTable::Forget(int group)
+{
+    Withdraw(group);
+    for (int i = 0; i < m_slots; ++i) {
         SatelliteEntry& e = m_entries[static_cast<std::size_t>(i)];
-        if ((e.Groups & bit) == 0)
-            continue;
-        e.Groups &= ~bit;
-        const auto kept = std::remove_if(e.Signals.begin(), e.Signals.begin() + e.SignalCount,
-                                         [group](const SignalReport& s) { return s.Group == group; });
-        e.SignalCount = static_cast<std::uint8_t>(kept - e.Signals.begin());
-        RemoveIfUnreported(i);
+        int kept = 0;
+        for (int s = 0; s < e.SignalCount; ++s)
+            if (e.Signals[static_cast<std::size_t>(s)].Group != group)
+                e.Signals[static_cast<std::size_t>(kept++)] = e.Signals[static_cast<std::size_t>(s)];
+        e.SignalCount = static_cast<std::uint8_t>(kept);
     }
 }
 
 void SatelliteTable::Age()
 {
-    if (m_now < 0)
+    // Several groups begin in one epoch; once is enough.
+    if (m_now < 0 || m_now == m_agedAt)
         return;
-    for (int g = 0; g < MaxGsvGroups; ++g) {
+    m_agedAt = m_now;
+    if (m_oldest >= 0 && m_oldest <= m_now && m_now - m_oldest <= SatelliteLifetimeMs && m_latest <= m_now)
+        return;
+
+    m_oldest = m_latest = -1;
+    const auto widen = [this](std::int32_t at) {
+        m_oldest = m_oldest < 0 ? at : std::min(m_oldest, at);
+        m_latest = std::max(m_latest, at);
+    };
+    for (int g = 0, inUse = m_groupCount; g < MaxGsvGroups && inUse > 0; ++g) {
         Group& group = m_groups[static_cast<std::size_t>(g)];
         if (!group.InUse)
             continue;
-        if (group.HeardAt < 0) {
-            group.HeardAt = m_now; // heard before the first time of day arrived
-        } else if (Stale(group.HeardAt)) {
-            WithdrawGroup(g);
-            group.InUse = false;
+        --inUse;
+        if (!Stale(group.HeardAt)) {
+            widen(group.HeardAt);
+            continue;
         }
+        Forget(g);
+        group.InUse = false;
+        --m_groupCount;
     }
-    for (int i = m_count - 1; i >= 0; --i) {
+    for (int i = m_slots - 1; i >= 0; --i) {
         SatelliteEntry& e = m_entries[static_cast<std::size_t>(i)];
-        if (e.SeenAt < 0)
-            e.SeenAt = m_now;
-        if (e.UsedAt < 0)
-            e.UsedAt = m_now;
         if (e.Used && Stale(e.UsedAt))
             e.Used = false;
-        if (e.InView() && Stale(e.SeenAt)) {
+        if (e.InView() && Stale(e.SeenAt))
             e.Groups = 0;
-            e.SignalCount = 0;
-        }
-        RemoveIfUnreported(i);
+        if (e.InView())
+            widen(e.SeenAt);
+        if (e.Used)
+            widen(e.UsedAt);
+        if (!e.Listed())
+            RemoveAt(i);
     }
 }
 
@@ -196,20 +269,25 @@ void SatelliteTable::Age()
 // that jumped back (another log, a receiver reset) is as far as one ahead.
 bool SatelliteTable::Stale(std::int32_t at) const
 {
-    std::int32_t distance = ((m_now - at) % MsPerDay + MsPerDay) % MsPerDay;
-    distance = std::min(distance, MsPerDay - distance);
-    return distance > SatelliteLifetimeMs;
+    const std::int32_t distance = m_now >= at ? m_now - at : at - m_now; // both within one day
+    return distance > SatelliteLifetimeMs && MsPerDay - distance > SatelliteLifetimeMs;
 }
 
 SatelliteEntry* SatelliteTable::FindOrAdd(SatelliteId id)
 {
-    for (int i = 0; i < m_count; ++i)
-        if (m_entries[static_cast<std::size_t>(i)].Id == id)
-            return &m_entries[static_cast<std::size_t>(i)];
-    // A full table keeps what it has rather than letting one system push out another's satellites.
-    if (m_count == MaxSatellites)
-        return nullptr;
-    SatelliteEntry& e = m_entries[static_cast<std::size_t>(m_count++)];
+    if (const int at = m_index[IndexKey(id)])
+        return &m_entries[static_cast<std::size_t>(at - 1)];
+    if (m_slots == MaxSatellites) {
+        // Room is made only from satellites that have left the table.
+        int free = m_slots - 1;
+        while (free >= 0 && m_entries[static_cast<std::size_t>(free)].Listed())
+            --free;
+        if (free < 0)
+            return nullptr;
+        RemoveAt(free);
+    }
+    m_index[IndexKey(id)] = static_cast<std::uint8_t>(m_slots + 1);
+    SatelliteEntry& e = m_entries[static_cast<std::size_t>(m_slots++)];
     e = SatelliteEntry{};
     e.Id = id;
     e.SeenAt = m_now;
@@ -217,40 +295,14 @@ SatelliteEntry* SatelliteTable::FindOrAdd(SatelliteId id)
     return &e;
 }
 
-void SatelliteTable::Report(int group, std::uint8_t signalId, const GsvSatellite& satellite)
+void SatelliteTable::RemoveAt(int i)
 {
-    SatelliteEntry* e = FindOrAdd(satellite.Id);
-    if (e == nullptr)
+    m_index[IndexKey(m_entries[static_cast<std::size_t>(i)].Id)] = 0;
+    --m_slots;
+    if (i == m_slots)
         return;
-    e->Groups |= GroupBit(group);
-    e->SeenAt = m_now;
-    // A sentence that repeats a satellite for another signal often leaves its position empty.
-    if (satellite.Elevation != UnknownAngle)
-        e->Elevation = satellite.Elevation;
-    if (satellite.Azimuth != UnknownAngle)
-        e->Azimuth = satellite.Azimuth;
-
-    SignalReport* signal = nullptr;
-    for (int s = 0; s < e->SignalCount; ++s)
-        if (e->Signals[static_cast<std::size_t>(s)].Id == signalId)
-            signal = &e->Signals[static_cast<std::size_t>(s)];
-    if (signal == nullptr) {
-        if (e->SignalCount == MaxSignalsPerSatellite)
-            return;
-        signal = &e->Signals[e->SignalCount++];
-        signal->Id = signalId;
-    }
-    signal->Snr = satellite.Snr;
-    signal->Group = static_cast<std::uint8_t>(group);
-}
-
-void SatelliteTable::RemoveIfUnreported(int i)
-{
-    const SatelliteEntry& e = m_entries[static_cast<std::size_t>(i)];
-    if (e.InView() || e.Used)
-        return;
-    m_entries[static_cast<std::size_t>(i)] = m_entries[static_cast<std::size_t>(m_count - 1)];
-    --m_count;
+    m_entries[static_cast<std::size_t>(i)] = m_entries[static_cast<std::size_t>(m_slots)];
+    m_index[IndexKey(m_entries[static_cast<std::size_t>(i)].Id)] = static_cast<std::uint8_t>(i + 1);
 }
 
 } // namespace trakora

@@ -37,7 +37,7 @@ Json SatelliteJson(const SatelliteEntry& e)
     Json bySignal = Json::object(); // in the order of the signal IDs
     for (std::uint8_t id = 0; id <= NoSignalId; ++id)
         for (int s = 0; s < e.SignalCount; ++s)
-            if (e.Signals[static_cast<std::size_t>(s)].Id == id)
+            if (e.Signals[static_cast<std::size_t>(s)].Id == id && e.SignalCurrent(s))
                 bySignal[SignalKey(id)] = SnrJson(e.Signals[static_cast<std::size_t>(s)].Snr);
     satellite["signals"] = std::move(bySignal);
     satellite["used"] = e.Used;
@@ -53,17 +53,15 @@ void AddGnssJson(Json& state, const GpsState& gps, const GnssState& gnss)
     state["nav_status"] = TextJson(gnss.NavStatus.Trimmed());
     state["utc_fraction"] = TextJson(gnss.UtcFraction.Trimmed());
 
-    const SatelliteTable& table = gnss.Satellites;
-    std::array<int, MaxSatellites> order{};
-    for (int i = 0; i < table.Count(); ++i)
-        order[static_cast<std::size_t>(i)] = i;
-    std::sort(order.begin(), order.begin() + table.Count(), [&table](int a, int b) {
-        const SatelliteId x = table.Entry(a).Id, y = table.Entry(b).Id;
-        return x.System != y.System ? x.System < y.System : x.Number < y.Number;
+    std::array<const SatelliteEntry*, MaxSatellites> order{};
+    int count = 0;
+    gnss.Satellites.ForEach([&](const SatelliteEntry& e) { order[static_cast<std::size_t>(count++)] = &e; });
+    std::sort(order.begin(), order.begin() + count, [](const SatelliteEntry* a, const SatelliteEntry* b) {
+        return a->Id.System != b->Id.System ? a->Id.System < b->Id.System : a->Id.Number < b->Id.Number;
     });
     Json satellites = Json::array();
-    for (int i = 0; i < table.Count(); ++i)
-        satellites.push_back(SatelliteJson(table.Entry(order[static_cast<std::size_t>(i)])));
+    for (int i = 0; i < count; ++i)
+        satellites.push_back(SatelliteJson(*order[static_cast<std::size_t>(i)]));
     state["satellites"] = std::move(satellites);
 }
 
