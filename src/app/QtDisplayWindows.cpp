@@ -43,11 +43,8 @@ DialogOpeners MakeDialogOpeners(WindowServices& services)
     DialogOpeners openers;
     openers.OpenSettings = [&services, settings, files] {
         if (!*settings) {
-            PortDeviceLookup device = [](int port) {
-                return DeviceForPortNumber(QtSerialPort::AvailableDevices(), port);
-            };
             *settings = new frmSettings(services.Context, services.OutputLog, *files, services.Messages,
-                                        services.Clock, std::move(device));
+                                        services.Clock, [] { return QtSerialPort::DescribedDevices(); });
             // What the dialog saved is written as soon as it is done.
             if (QWidget* main = services.MainWindow())
                 QObject::connect(*settings, &QObject::destroyed, main, [&services] { services.Context.Store.Flush(); });

@@ -15,7 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QAbstractItemView>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace trakora {
 
@@ -98,9 +101,9 @@ void SelectByPrefix(QComboBox* list, const std::string& code)
 } // namespace
 
 frmSettings::frmSettings(ProgramContext& context, LogFile& outputLog, IFileChooser& files, IMessageSink& messages,
-                         IClock& clock, PortDeviceLookup portDevice, QWidget* parent)
+                         IClock& clock, SerialDeviceLister devices, QWidget* parent)
     : QWidget(parent, Qt::Dialog), m_context(context), m_settings(context.Settings), m_outputLog(outputLog),
-      m_files(files), m_messages(messages), m_clock(clock), m_portDevice(std::move(portDevice))
+      m_files(files), m_messages(messages), m_clock(clock), m_listDevices(std::move(devices))
 {
     setObjectName("frmSettings");
     setWindowTitle("Program Settings");
@@ -111,7 +114,7 @@ frmSettings::frmSettings(ProgramContext& context, LogFile& outputLog, IFileChoos
 
 void frmSettings::CreateControls()
 {
-    setFixedSize(Tw(0, 0, 7560, 5040).size());
+    setFixedSize(Tw(0, 0, 7560, 5490).size());
 
     m_fraSource = Place(new QGroupBox("Data Source", this), "fraSource", Tw(120, 60, 3480, 1380));
     m_optFileInput = Place(new QRadioButton("Sa&ved '.TKL' File", m_fraSource), "optFileInput",
@@ -164,9 +167,11 @@ void frmSettings::CreateControls()
     m_cboLargeUnit = addList("&Large Unit", "lblLargeUnit", "cboLargeUnit", 3720, 3030, 1320, 2400);
     m_cboSmallUnit = addList("&Small Unit", "lblSmallUnit", "cboSmallUnit", 3720, 3480, 1320, 2400);
     m_cboCommPort = addList("Co&mm Port", "lblCommPort", "cboCommPort", 3720, 3930, 1320, 2400);
+    m_cboTalkers = addList("Tal&kers", "lblTalkers", "cboTalkers", 120, 4380, 1800, 1680);
+    m_cboBaud = addList("Baud ra&te", "lblBaud", "cboBaud", 3720, 4380, 1320, 2400);
 
-    m_cmdOK = Place(new QPushButton("&Accept", this), "cmdOK", Tw(3720, 4470, 1800, 420));
-    m_cmdCancel = Place(new QPushButton("&Cancel", this), "cmdCancel", Tw(5640, 4470, 1800, 420));
+    m_cmdOK = Place(new QPushButton("&Accept", this), "cmdOK", Tw(3720, 4920, 1800, 420));
+    m_cmdCancel = Place(new QPushButton("&Cancel", this), "cmdCancel", Tw(5640, 4920, 1800, 420));
 
     for (QWidget* control : std::initializer_list<QWidget*>{
              m_optFileInput, m_optCommInput, m_chkReadRealTime, m_optEast, m_optWest, m_chkWriteData,
@@ -218,15 +223,7 @@ void frmSettings::LoadFromSettings()
 
     move(RestoredPosition(m_context.Store, Keys::SettingsDialogSection));
 
-    for (int port = 1; port <= 4; ++port) {
-        const std::string device = m_portDevice ? m_portDevice(port) : std::string();
-        const std::string text = " " + std::to_string(port) + (device.empty() ? "" : "  " + device);
-        m_cboCommPort->addItem(Q(text), port);
-    }
-    m_cboCommPort->setCurrentIndex(0);
-    const int portIndex = m_cboCommPort->findData(s.CommPort);
-    if (portIndex >= 0)
-        m_cboCommPort->setCurrentIndex(portIndex);
+    LoadReceiverChoices();
 
     m_cboSmallUnit->addItems({"Feet", "Meters", "Fathoms"});
     SelectByPrefix(m_cboSmallUnit, s.SmallUnit);
@@ -246,6 +243,63 @@ void frmSettings::LoadFromSettings()
 
     FillNames(m_cboDateFmt, s.DateFormatNames, s.DateFormat);
     FillNames(m_cboDegreeDisp, s.DegreeFormatNames, s.DegreeFormat);
+}
+
+// The ports (every serial device found, at least the four numbers), the
+// rates and the talkers.
+void frmSettings::LoadReceiverChoices()
+{
+    const ProgramSettings& s = m_settings;
+    m_devices = m_listDevices ? m_listDevices() : std::vector<SerialDeviceInfo>();
+    const int ports = std::max<int>(4, static_cast<int>(m_devices.size()));
+    int chosen = -1;
+    for (int port = 1; port <= ports; ++port) {
+        std::string text = " " + std::to_string(port);
+        if (port <= static_cast<int>(m_devices.size())) {
+            const SerialDeviceInfo& device = m_devices[static_cast<std::size_t>(port - 1)];
+            text += "  " + device.Path + (device.Description.empty() ? "" : " \u2014 " + device.Description);
+            // The receiver chosen before is found again wherever the system numbers it now.
+            if (!s.CommDevice.empty() && (device.Path == s.CommDevice || StableDevicePath(device.Path) == s.CommDevice))
+                chosen = port - 1;
+        }
+        m_cboCommPort->addItem(QString::fromUtf8(text.c_str()), port);
+    }
+    if (chosen < 0)
+        chosen = std::max(0, m_cboCommPort->findData(s.CommPort));
+    m_cboCommPort->setCurrentIndex(chosen);
+    m_cboCommPort->view()->setMinimumWidth(m_cboCommPort->view()->sizeHintForColumn(0));
+
+    for (std::int32_t rate : SerialBaudRates)
+        m_cboBaud->addItem(QString::number(rate), rate);
+    m_cboBaud->addItem(s.DetectedBaud != 0 ? QString("Auto (found %1)").arg(s.DetectedBaud) : QString("Auto"), AutoBaud);
+    m_cboBaud->setCurrentIndex(std::max(0, m_cboBaud->findData(s.CommBaud)));
+
+    m_cboTalkers->addItem("GPS only", static_cast<int>(TalkerFilter::GpsOnly));
+    m_cboTalkers->addItem("All GNSS", static_cast<int>(TalkerFilter::AllGnss));
+    m_cboTalkers->setCurrentIndex(s.Talkers == TalkerFilter::GpsOnly ? 0 : 1);
+}
+
+void frmSettings::AcceptReceiverChoices()
+{
+    ProgramSettings& s = m_settings;
+    ISettingsStore& store = m_context.Store;
+    const std::int32_t port = m_cboCommPort->currentData().toInt();
+    const std::string device = port <= static_cast<int>(m_devices.size())
+                                   ? StableDevicePath(m_devices[static_cast<std::size_t>(port - 1)].Path)
+                                   : std::string();
+    const std::int32_t baud = m_cboBaud->currentData().toInt();
+    // A port already open is set up again at the next Start.
+    if (port != s.CommPort || device != s.CommDevice || baud != s.CommBaud)
+        s.CommNeedsOpen = FlagSet;
+    s.CommPort = port;
+    s.CommDevice = device;
+    s.CommBaud = baud;
+    Save(store, Keys::CommPort, " " + std::to_string(s.CommPort));
+    Save(store, Keys::CommDevice, s.CommDevice);
+    Save(store, Keys::CommBaud, BaudSettingText(s.CommBaud));
+
+    s.Talkers = static_cast<TalkerFilter>(m_cboTalkers->currentData().toInt());
+    Save(store, Keys::Talkers, std::string(TalkerFilterText(s.Talkers)));
 }
 
 void frmSettings::UpdateOutputOptions()
@@ -318,8 +372,7 @@ void frmSettings::Accept()
     s.LargeUnit = m_cboLargeUnit->currentText().left(2).toStdString();
     Save(store, Keys::LargeUnit, s.LargeUnit);
 
-    s.CommPort = m_cboCommPort->currentData().toInt();
-    Save(store, Keys::CommPort, " " + std::to_string(s.CommPort));
+    AcceptReceiverChoices();
 
     s.UTCOffsetHour = LeadingWholeNumber(m_txtUTCHour->text().toStdString());
     s.UTCOffsetMinute = LeadingWholeNumber(m_txtUTCMin->text().toStdString());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SerialDeviceOrder.h"
 #include "common/LocalTime.h"
 #include "common/ProgramContext.h"
 #include "dialogs/FileChooser.h"
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -22,9 +24,8 @@ class QRadioButton;
 
 namespace trakora {
 
-// The device a serial port number stands for ("" when unknown); shown after
-// the number in the port list.
-using PortDeviceLookup = std::function<std::string(int port)>;
+// The machine's serial devices in port-number order (port n is entry n - 1).
+using SerialDeviceLister = std::function<std::vector<SerialDeviceInfo>()>;
 
 // The Program Settings dialog: input source, UTC offset, recording, display
 // formats, units and serial port. Modeless; deletes itself when closed.
@@ -35,7 +36,7 @@ class frmSettings : public QWidget {
 
 public:
     frmSettings(ProgramContext& context, LogFile& outputLog, IFileChooser& files, IMessageSink& messages,
-                IClock& clock, PortDeviceLookup portDevice = {}, QWidget* parent = nullptr);
+                IClock& clock, SerialDeviceLister devices = {}, QWidget* parent = nullptr);
 
     // Enables the file-name and record choices only while recording is ticked.
     void UpdateOutputOptions();
@@ -50,6 +51,8 @@ protected:
 private:
     void CreateControls();
     void LoadFromSettings();
+    void LoadReceiverChoices();
+    void AcceptReceiverChoices();
     void Accept();
     // Runs the save dialog and opens the chosen log.
     // False when the dialog must stay open.
@@ -64,7 +67,8 @@ private:
     IFileChooser& m_files;
     IMessageSink& m_messages;
     IClock& m_clock;
-    PortDeviceLookup m_portDevice;
+    SerialDeviceLister m_listDevices;
+    std::vector<SerialDeviceInfo> m_devices; // as listed when the dialog opened
 
     QGroupBox* m_fraSource = nullptr;
     QCheckBox* m_chkReadRealTime = nullptr;
@@ -89,6 +93,8 @@ private:
     QComboBox* m_cboLargeUnit = nullptr;
     QComboBox* m_cboSmallUnit = nullptr;
     QComboBox* m_cboCommPort = nullptr;
+    QComboBox* m_cboBaud = nullptr;
+    QComboBox* m_cboTalkers = nullptr;
     QPushButton* m_cmdOK = nullptr;
     QPushButton* m_cmdCancel = nullptr;
 };

@@ -54,7 +54,7 @@ class TestFrmSettings : public QObject {
     std::unique_ptr<World> m_w;
     QPointer<frmSettings> m_dialog;
 
-    void Open(PortDeviceLookup devices = {})
+    void Open(SerialDeviceLister devices = {})
     {
         delete m_dialog;
         (m_dialog = new frmSettings(m_w->Context, m_w->Log, *m_w, *m_w, *m_w, std::move(devices)))->show();
@@ -194,7 +194,8 @@ private slots:
     void ChoicesAreStoredAsTypedAndSurviveARestart()
     {
         m_w->Settings.CommPort = 4;
-        Open([](int port) { return "/dev/ttyUSB" + std::to_string(port - 1); });
+        Open([] { return std::vector<SerialDeviceInfo>{{"/dev/ttyUSB0", ""}, {"/dev/ttyUSB1", ""}, {"/dev/ttyUSB2", ""},
+                                                       {"/dev/ttyUSB3", ""}}; });
         // The port list may name each port's device; the number alone is stored, with its leading blank.
         QCOMPARE(Shown("cboCommPort"), QString(" 4  /dev/ttyUSB3"));
         for (const auto& [list, index] : {std::pair("cboCommPort", 1), {"cboLargeUnit", 2}, {"cboSmallUnit", 1},
@@ -215,6 +216,37 @@ private slots:
         QCOMPARE(QList<int>({restarted.CommPort, restarted.DateFormat, restarted.DegreeFormat, restarted.SavePositionInfo,
                              restarted.UTCOffsetHour, restarted.UTCOffsetMinute, restarted.UTCOffsetDirection}),
                  QList<int>({2, 3, 2, 0, 12, 30, -1}));
+    }
+
+    void ReceiverChoicesAreStoredAndTheSameReceiverIsFoundAgain()
+    {
+        const SerialDeviceInfo receiver{"/dev/ttyACM0", "u-blox GNSS receiver"}, adaptor{"/dev/ttyUSB0", ""};
+        ProgramSettings& s = m_w->Settings;
+        std::tie(s.CommPort, s.CommBaud, s.Talkers, s.CommNeedsOpen) = std::tuple(2, 9600, TalkerFilter::GpsOnly, 0);
+        Open([&] { return std::vector{receiver, adaptor}; });
+        // Every device by name and description, and at least the four port numbers.
+        QCOMPARE(Find<QComboBox>("cboCommPort")->count(), 4);
+        QCOMPARE(Find<QComboBox>("cboCommPort")->itemText(0), QString(" 1  /dev/ttyACM0 \u2014 u-blox GNSS receiver"));
+        QCOMPARE(QStringList({Shown("cboCommPort"), Shown("cboBaud"), Shown("cboTalkers")}),
+                 QStringList({" 2  /dev/ttyUSB0", "9600", "GPS only"}));
+
+        Find<QComboBox>("cboCommPort")->setCurrentIndex(0);
+        Find<QComboBox>("cboBaud")->setCurrentText("Auto");
+        Find<QComboBox>("cboTalkers")->setCurrentText("All GNSS");
+        Accept();
+        QCOMPARE(Stored("Comm", {"CommPort", "Device", "Baud"}) + "|" + Stored("Options", {"Talkers"}),
+                 std::string(" 1|/dev/ttyACM0|Auto|ALL"));
+        QCOMPARE(s.CommNeedsOpen, FlagSet); // the open port is set up anew at the next Start
+
+        // Renumbered: the receiver is now the second device, and the list still picks it.
+        s.DetectedBaud = 38400;
+        Open([&] { return std::vector{adaptor, receiver}; });
+        QCOMPARE(QStringList({Shown("cboCommPort"), Shown("cboBaud"), Shown("cboTalkers")}),
+                 QStringList({" 2  /dev/ttyACM0 \u2014 u-blox GNSS receiver", "Auto (found 38400)", "All GNSS"}));
+        ProgramSettings restarted;
+        LoadProgramSettings(restarted, m_w->Gps, m_w->Store);
+        QCOMPARE(std::tuple(restarted.CommDevice, restarted.CommBaud, restarted.Talkers),
+                 std::tuple(std::string("/dev/ttyACM0"), AutoBaud, TalkerFilter::AllGnss));
     }
 
     void ChoicesEnableTheirControlsAndCancelKeepsOnlyThePlacement()
