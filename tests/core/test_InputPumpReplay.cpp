@@ -70,6 +70,22 @@ TEST_F(Replay, FastReplayRefreshesTheOpenWindowsRightAfterEachGGAAndRefusesNeste
     EXPECT_TRUE(rig.Settings.InputRunning == FlagSet && rig.Timer1.Current == 0) << "running, but no tick";
 }
 
+TEST_F(Replay, WithAllTalkersAnyGGAClosesAnEpoch)
+{
+    const std::vector lines = {Sentence("GNRMC,120001,A,4807.038,N,01131.000,E,,,010524,,"),
+                               Sentence("GNGGA,120001,4807.038,N,01131.000,E,1,08,,,,,,,"),
+                               Sentence("INGGA,120002,4807.038,N,01131.000,E,1,08,,,,,,,"), Gga("120003")};
+    for (const auto& [talkers, refreshes] : {std::pair(TalkerFilter::GpsOnly, 4u), {TalkerFilter::AllGnss, 12u}}) {
+        rig.Windows.Calls.clear();
+        rig.Settings.Talkers = talkers;
+        Load(lines);
+        rig.ShowAllButSatInfo();
+        rig.Pump.Stop(), rig.Pump.Start();
+        EXPECT_EQ(rig.Windows.Calls.size(), refreshes) << "four windows after each accepted GGA";
+    }
+    EXPECT_NEAR(rig.Gps->Latitude, 48.1173, 1e-4);
+}
+
 TEST_F(Replay, StopDuringFastReplayThenContinueReadsAndRecordsEveryLineExactlyOnce)
 {
     // Continue without an earlier Start opens the log from its beginning.

@@ -93,6 +93,46 @@ TEST(InputPumpSerial, PortFailuresAreNamedOnceAndTheNextStartTriesAgain)
     EXPECT_THAT(rig.Port.OpenedNumbers, ElementsAre(3, 3, 3, 3));
 }
 
+TEST(InputPumpSerial, BaudSearchTriesEachRateInTurnForAFewRunsAndWrapsAround)
+{
+    BaudSearch search;
+    search.Begin(38400);
+    std::vector<std::int32_t> rates;
+    for (int run = 0; run < 4 * BaudSearch::RunsPerRate; ++run)
+        if (const std::int32_t next = search.AfterRun(false))
+            rates.push_back(next);
+    EXPECT_THAT(rates, ElementsAre(57600, 115200, 4800, 9600));
+    EXPECT_TRUE(search.AfterRun(true) == 0 && !search.Searching() && search.Rate() == 9600) << "a checked line ends it";
+    search.Begin(1234);
+    EXPECT_EQ(search.Rate(), 4800) << "an unknown rate starts at the first";
+}
+
+TEST(InputPumpSerial, AutoBaudKeepsTheFirstRateThatDeliversACheckedLineAndAFixedRateIsNeverChanged)
+{
+    PumpRig rig;
+    rig.Settings.CommBaud = AutoBaud;
+    const std::string noise = "\x86\x1e\xf8x\r\n";
+    rig.Port.Incoming = {"", "", noise, noise, noise, noise, "$GPGGA,12" + noise, Gga("120010") + "\r\n"};
+    rig.Pump.Start();
+    for (int tick = 0; tick < 6; ++tick)
+        rig.Pump.Timer1Tick();
+    // Four runs at 4800 see only noise (a line without its checksum counts as noise too); 9600 delivers.
+    EXPECT_THAT(rig.Port.Rates, ElementsAre(4800, 9600));
+    EXPECT_TRUE(rig.Settings.DetectedBaud == 9600 && rig.Pump.BaudRate() == 9600 && rig.Gps->UtcTime == "120010");
+
+    rig.Port.Gone = true, rig.Pump.Timer1Tick(); // unplugged: the next Start searches again, from the rate found
+    rig.Port.Gone = false, rig.Pump.Start();
+    EXPECT_THAT(rig.Port.Rates, ElementsAre(4800, 9600, 9600));
+
+    rig.Settings.CommBaud = 19200, rig.Settings.CommNeedsOpen = FlagSet, rig.Pump.Start();
+    for (int tick = 0; tick < 3 * BaudSearch::RunsPerRate; ++tick) {
+        rig.Port.Incoming.push_back(noise);
+        rig.Pump.Timer1Tick();
+    }
+    EXPECT_THAT(rig.Port.Rates, ElementsAre(4800, 9600, 9600, 19200));
+    EXPECT_EQ(rig.Port.Preferred, "") << "no stored device: the port number decides";
+}
+
 TEST(InputPumpSerial, RouteLinesAreNotInterruptedByYields)
 {
     PumpRig rig;

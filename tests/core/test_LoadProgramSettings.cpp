@@ -92,5 +92,32 @@ TEST(LoadProgramSettings, ReadsEveryEntryUnderItsNameAndSetsTheStartUpFields)
     }
 }
 
+TEST(LoadProgramSettings, ReceiverOptionsReadWhatTheDialogStoresAndDefaultOtherwise)
+{
+    const struct { const char* Talkers; const char* Baud; const char* Device; TalkerFilter ReadTalkers;
+                   std::int32_t ReadBaud; } cases[] = {
+        {nullptr, nullptr, nullptr, TalkerFilter::AllGnss, 4800}, // missing: all talkers, 4800
+        {"GP", "9600", "/dev/serial/by-id/usb-x", TalkerFilter::GpsOnly, 9600},
+        {"ALL", "Auto", "", TalkerFilter::AllGnss, AutoBaud},
+        {" gp ", "115200", "", TalkerFilter::GpsOnly, 115200},
+        {"GPS", "1200", "", TalkerFilter::AllGnss, 4800}, // unknown texts: all talkers, 4800
+        {"", "auto", "", TalkerFilter::AllGnss, AutoBaud},
+    };
+    for (const auto& c : cases) {
+        MemorySettingsStore store;
+        if (c.Talkers)
+            store.Save("Options", "Talkers", c.Talkers), store.Save("Comm", "Baud", c.Baud), store.Save("Comm", "Device", c.Device);
+        ProgramSettings s;
+        GpsState gps;
+        s.DetectedBaud = 9600;
+        LoadProgramSettings(s, gps, store);
+        EXPECT_EQ(std::tuple(s.Talkers, s.CommBaud, s.CommDevice, s.DetectedBaud),
+                  std::tuple(c.ReadTalkers, c.ReadBaud, std::string(c.Device ? c.Device : ""), 0))
+            << (c.Talkers ? c.Talkers : "nothing stored");
+        EXPECT_EQ(ParseTalkerFilter(TalkerFilterText(s.Talkers)), s.Talkers) << "stored as it is read";
+        EXPECT_EQ(ParseBaudSetting(BaudSettingText(s.CommBaud)), s.CommBaud) << "stored as it is read";
+    }
+}
+
 } // namespace
 } // namespace trakora
