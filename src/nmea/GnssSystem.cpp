@@ -119,6 +119,10 @@ SatelliteId InFamily(Family family, std::int32_t n)
     case Family::NavIC:
         return Within(n, 1, 14) ? Make(GnssSystem::NavIC, n) : SatelliteId{};
     case Family::Mixed:
+        // Beside NMEA's 33-64, GPS sentences of some receivers name SBAS by its PRN.
+        if (Within(n, 120, 158))
+            return Make(GnssSystem::SBAS, n - 100);
+        break;
     case Family::Unknown:
         break;
     }

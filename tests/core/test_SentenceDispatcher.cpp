@@ -60,6 +60,18 @@ TEST(SentenceDispatcher, RecordsOnlyTheGroupsSwitchedOn)
     }
 }
 
+TEST(SentenceDispatcher, OtherTalkersAreRecordedAsReceivedUnderTheGroupOfTheirGPRow)
+{
+    Harness h(trakora::TalkerFilter::AllGnss);
+    h.Settings.WriteData = h.Settings.SavePositionInfo = h.Settings.SavePRNInfo = 1;
+    const std::string gga = Sentence("GNGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+    const std::string gsv = Sentence("GLGSV,1,1,01,65,40,083,46,1");
+    for (const std::string& line : {Sentence("GNRMC,123519,A,4807.038,N,01131.000,E,,,230394,,"), gga, gsv,
+                                    Sentence("PQGSV,1,1,01,01,40,083,46"), Sentence("GNVTG,054.7,T,034.4,M")})
+        h.Feed(line);
+    EXPECT_EQ(h.Log.Lines, (Lines{gga, gsv})) << "waypoint group off; proprietary and unknown types never";
+}
+
 TEST(SentenceDispatcher, EveryLineReachesTheRawWindowOnlyWhileItIsShown)
 {
     Harness h;

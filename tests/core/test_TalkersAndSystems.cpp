@@ -44,7 +44,8 @@ TEST(SatelliteNumbers, TalkerFirstThenSystemIdThenRanges)
     // Expected: display name, the system's own number, and the number in the twelve slots.
     const struct { const char* Talker; int SystemId; int Number; const char* Name; int Official; int Slot; } cases[] = {
         {"GP", 0, 5, "G05", 5, 5},       {"GP", 0, 44, "S31", 131, 44},   {"GN", 0, 64, "S51", 151, 64},
-        {"GN", 0, 152, "S52", 152, 152}, {"GP", 0, 65, "R01", 1, 65},     {"GL", 0, 7, "R07", 7, 71},
+        {"GN", 0, 152, "S52", 152, 152}, {"GP", 0, 124, "S24", 124, 37},  {"GN", 0, 124, "E24", 24, 324},
+        {"GP", 0, 65, "R01", 1, 65},     {"GL", 0, 7, "R07", 7, 71},
         {"GL", 0, 71, "R07", 7, 71},     {"GA", 0, 11, "E11", 11, 311},   {"GN", 0, 111, "E11", 11, 311},
         {"GN", 0, 311, "E11", 11, 311},  {"GB", 0, 20, "C20", 20, 420},   {"BD", 0, 220, "C20", 20, 420},
         {"GN", 0, 420, "C20", 20, 420},  {"GB", 0, 201, "C01", 1, 401},   {"GN", 0, 201, "C01", 1, 401},

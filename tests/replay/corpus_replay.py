@@ -4,10 +4,17 @@
 and valid JSON Lines, and the lines it reports as dispatched must be the
 file's lines cut by the rules of that mode, byte for byte.
 
+With --talkers all the final position must be the one the log's last
+position sentence of any talker carries (read here independently), every
+satellite must be listed once, and a receiver of today (talker GN) that
+sends satellites in view must list at least ten.
+
   corpus_replay.py TOOL LOG...
 """
 
 import json
+import math
+import re
 import subprocess
 import sys
 
@@ -57,12 +64,78 @@ def check(tool, path, serial):
     return failures
 
 
+STANDARD_TALKER = re.compile(rb"^\$[A-OQ-Z][A-Z](RMC|GGA|GLL),")
+
+
+def checksum_ok(line):
+    star = line.find(b"*")
+    if star < 2 or len(line) < star + 3:
+        return False
+    value = 0
+    for byte in line[1:star]:
+        value ^= byte
+    return line[star + 1:star + 3] == b"%02X" % value
+
+
+def degrees(field):
+    """ddmm.mmmm as degrees; an empty or unreadable field is 0."""
+    try:
+        value = float(field)
+    except ValueError:
+        return 0.0
+    whole = math.floor(value / 100)
+    return whole + (value - 100 * whole) / 60
+
+
+def last_position(lines):
+    """(latitude, N/S, longitude, E/W) of the last RMC, GGA or GLL of any talker
+    that the decoders take a position from, or None."""
+    found = None
+    for line in lines:
+        if not STANDARD_TALKER.match(line) or not checksum_ok(line):
+            continue
+        fields = line[:line.find(b"*")].split(b",")
+        kind = fields[0][3:]
+        if kind == b"GLL":
+            if len(fields) > 6 and fields[6] != b"A":
+                continue  # a GLL flagged invalid changes nothing
+            at = 1
+        else:
+            at = 3 if kind == b"RMC" else 2
+        if len(fields) < at + 4:
+            continue
+        found = (degrees(fields[at]), fields[at + 1].decode("latin-1"),
+                 degrees(fields[at + 2]), fields[at + 3].decode("latin-1"))
+    return found
+
+
+def check_all_talkers(tool, path):
+    run = subprocess.run([tool, "--talkers", "all", path], capture_output=True)
+    if run.returncode != 0 or run.stderr:
+        return ["%s (all talkers): exit %d, %r" % (path, run.returncode, run.stderr[:300])]
+    state = json.loads(run.stdout)["state"]
+    with open(path, "rb") as f:
+        lines = file_lines(f.read())
+    failures = []
+    want = last_position(lines)
+    if want is not None:
+        got = (state["Latitude"], state["LatDir"].strip(), state["Longitude"], state["LonDir"].strip())
+        if abs(got[0] - want[0]) > 1e-4 or abs(got[2] - want[2]) > 1e-4 or got[1] != want[1] or got[3] != want[3]:
+            failures.append("%s (all talkers): position %r, the last position sentence says %r" % (path, got, want))
+    ids = [s["id"] for s in state["satellites"]]
+    today = any(l.startswith(b"$GN") for l in lines) and any(re.match(rb"^\$..GSV,", l) for l in lines)
+    if len(set(ids)) != len(ids) or len(ids) > 64 or (today and len(ids) < 10):
+        failures.append("%s (all talkers): satellites %r" % (path, ids))
+    return failures
+
+
 def main():
     tool, logs = sys.argv[1], sys.argv[2:]
     failures = []
     for path in logs:
         failures += check(tool, path, serial=False)
         failures += check(tool, path, serial=True)
+        failures += check_all_talkers(tool, path)
     for failure in failures:
         print(failure)
     print("%d logs replayed, %d failures" % (len(logs), len(failures)))

@@ -26,6 +26,14 @@ add_replay_test(sample --expect ${REPLAY_DIR}/sample.json -- ${REPLAY_DATA}/samp
 foreach(log ac12 garmin38 gp-320fw-2019-04-07-coldboot)
     add_replay_test(corpus_${log} --expect ${REPLAY_DIR}/${log}.json -- ${REPLAY_DATA}/corpus/${log}.log)
 endforeach()
+# Receivers of today, every talker decoded; each golden was checked against the log's last epoch.
+foreach(log ublox-8-tail ublox-neo-m9n-nmea-tail quectel-l76k-nmea-tail beidou-gb st-teseo-liv3f-tail)
+    add_replay_test(gnss_${log} --expect ${REPLAY_DIR}/${log}.all.json
+                    -- --talkers all ${REPLAY_DATA}/corpus/${log}.log)
+endforeach()
+# Without --talkers all the other talkers are skipped, said on standard error only to a person.
+add_replay_test(other_talkers_noted --stderr-tty "^trakora-replay: 24 sentences of other talkers than GP were skipped"
+                -- ${REPLAY_DATA}/corpus/ublox-8-tail.log)
 
 add_test(NAME replay_record_roundtrip
          COMMAND ${Python3_EXECUTABLE} ${REPLAY_DIR}/record_roundtrip.py $<TARGET_FILE:trakora-replay>
@@ -39,6 +47,7 @@ add_replay_test(directory --exit 2 --stderr "cannot read .*: Is a directory" -- 
 add_replay_test(unknown_option --exit 2 --stderr "unknown option --frobnicate" -- --frobnicate)
 add_replay_test(bad_groups --exit 2 "--stderr=--groups wants P,W,S" -- --record /dev/null --groups 1,2,1)
 add_replay_test(groups_without_record --exit 2 "--stderr=--groups needs --record" -- --groups 1,1,1)
+add_replay_test(bad_talkers --exit 2 "--stderr=--talkers wants gp or all, not \"GN\"" -- --talkers GN)
 add_replay_test(record_unopenable --exit 2 --stderr "cannot open .*/no-such-dir/out.TKL for recording"
                 -- --record ${REPLAY_DIR}/no-such-dir/out.TKL ${REPLAY_DIR}/all-types.nmea)
 add_replay_test(record_onto_input --exit 2 --stderr "cannot read /dev/null: it is also the file to record to"

@@ -10,10 +10,13 @@ against a stored file and its standard error against a pattern.
 --stdin FILE: FILE is the tool's standard input (otherwise it is empty).
 --stderr REGEX: standard error must be exactly one line matching REGEX; without
 it, standard error must be empty.
+--stderr-tty REGEX: the same, with standard error on a terminal.
 """
 
 import argparse
 import difflib
+import os
+import pty
 import re
 import subprocess
 import sys
@@ -27,13 +30,22 @@ def main():
     parser.add_argument("--stdout")
     parser.add_argument("--stderr")
     parser.add_argument("--stdin")
+    parser.add_argument("--stderr-tty")
     argv = sys.argv[1:]
     split = argv.index("--") if "--" in argv else len(argv)
     opts = parser.parse_args(argv[:split])
     args = argv[split + 1:]
 
     stdin = open(opts.stdin, "rb") if opts.stdin else subprocess.DEVNULL
-    run = subprocess.run([opts.tool] + args, capture_output=True, stdin=stdin)
+    if opts.stderr_tty:
+        master, slave = pty.openpty()
+        run = subprocess.run([opts.tool] + args, stdout=subprocess.PIPE, stderr=slave, stdin=stdin)
+        os.close(slave)
+        run.stderr = os.read(master, 65536).replace(b"\r\n", b"\n")
+        os.close(master)
+        opts.stderr = opts.stderr_tty
+    else:
+        run = subprocess.run([opts.tool] + args, capture_output=True, stdin=stdin)
     failures = []
     if run.returncode != opts.exit:
         failures.append("exit status %d, expected %d" % (run.returncode, opts.exit))
