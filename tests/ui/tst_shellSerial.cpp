@@ -49,10 +49,11 @@ struct FakeReceiver {
 };
 
 // The program reading the receiver on `device`, as with --port, with the raw window open.
-std::unique_ptr<TrakoraApplication> Launch(const std::string& device, Messages& messages)
+std::unique_ptr<TrakoraApplication> Launch(const std::string& device, Messages& messages, const char* baud = "4800")
 {
     auto store = std::make_unique<MemorySettingsStore>();
     store->Save("Showing", "NMEA_Raw", "-1");
+    store->Save("Comm", "Baud", baud);
     auto app = std::make_unique<TrakoraApplication>(std::move(store), &messages);
     app->Launch(RunOptions{.ReplayFile = {}, .Timed = false, .PortDevice = QString::fromStdString(device)});
     QCoreApplication::processEvents(); // input starts once the event loop runs
@@ -123,6 +124,28 @@ TEST(SerialPath, UnpluggedReceiverStopsInputAndSaysSoOnce)
     QTest::qWait(2000);
     EXPECT_EQ(messages.Shown.size(), 1u) << "the user is told once";
     EXPECT_TRUE(app->Settings().InputRunning == FlagClear && !app->Port().IsOpen());
+}
+
+// The rate chosen is the port's; Auto starts at 4800 and keeps it once a line passes its checksum (the
+// search itself is checked with a fake port: a pseudo-terminal delivers at any rate).
+TEST(SerialPath, ThePortRunsAtTheChosenRate)
+{
+    const struct { const char* Stored; speed_t Speed; std::int32_t Detected; } cases[] = {
+        {"9600", B9600, 0}, {"115200", B115200, 0}, {"Auto", B4800, 4800}};
+    for (const auto& c : cases) {
+        FakeReceiver receiver;
+        Messages messages;
+        auto app = Launch(receiver.Device, messages, c.Stored);
+        ASSERT_TRUE(messages.Shown.empty()) << c.Stored;
+        receiver.Send("$GPGGA,081836,3751.65,S,14507.36,E,1,05,1.5,280.2,M,-34.0,M,,*79\r\n");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return app->Gps().UtcTime == "081836"; }, 5000)) << c.Stored;
+        termios line{};
+        const int fd = ::open(receiver.Device.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+        ASSERT_TRUE(fd >= 0 && ::tcgetattr(fd, &line) == 0);
+        ::close(fd);
+        EXPECT_EQ(::cfgetispeed(&line), c.Speed) << c.Stored;
+        EXPECT_EQ(app->Settings().DetectedBaud, c.Detected) << c.Stored;
+    }
 }
 
 TEST(SerialPath, MissingDeviceIsNamedInTheMessage)
