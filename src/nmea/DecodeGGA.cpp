@@ -15,9 +15,9 @@ void DecodeGGA(GpsState& gps)
 {
     // The fix quality is not tested: a no-fix sentence still overwrites the position.
     gps.UtcTime = gps.Field(1);
-    CoordinateZeroed(gps.Latitude, gps.Field(2));
+    CoordinateZeroed(gps.Latitude, gps.Field(2), gps.Field(3), Axis::Latitude);
     gps.LatDir = gps.Field(3);
-    CoordinateZeroed(gps.Longitude, gps.Field(4));
+    CoordinateZeroed(gps.Longitude, gps.Field(4), gps.Field(5), Axis::Longitude);
     gps.LonDir = gps.Field(5);
     gps.FixQuality = gps.Field(6);
     WholeNumberZeroed(gps.SatsUsed, gps.Field(7));

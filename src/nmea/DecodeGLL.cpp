@@ -18,9 +18,9 @@ void DecodeGLL(GpsState& gps)
         return;
     }
 
-    CoordinateZeroed(gps.Latitude, gps.Field(1));
+    CoordinateZeroed(gps.Latitude, gps.Field(1), gps.Field(2), Axis::Latitude);
     gps.LatDir = gps.Field(2);
-    CoordinateZeroed(gps.Longitude, gps.Field(3));
+    CoordinateZeroed(gps.Longitude, gps.Field(3), gps.Field(4), Axis::Longitude);
     gps.LonDir = gps.Field(4);
 
     // Without a time the older form sets the position only.

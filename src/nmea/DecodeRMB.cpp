@@ -19,9 +19,9 @@ void DecodeRMB(GpsState& gps)
     gps.OriginWaypoint = gps.Field(4);
     gps.DestWaypoint = gps.Field(5);
     // The destination is kept as the plain ddmm.mm number the receiver sent.
-    NumberZeroed(gps.DestLat, gps.Field(6));
+    PlainCoordinateZeroed(gps.DestLat, gps.Field(6), gps.Field(7), Axis::Latitude);
     gps.DestLatDir = gps.Field(7);
-    NumberZeroed(gps.DestLon, gps.Field(8));
+    PlainCoordinateZeroed(gps.DestLon, gps.Field(8), gps.Field(9), Axis::Longitude);
     gps.DestLonDir = gps.Field(9);
     NumberZeroed(gps.DestRange, gps.Field(10));
     NumberZeroed(gps.DestBearingTrue, gps.Field(11));

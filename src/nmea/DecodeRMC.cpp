@@ -15,9 +15,9 @@ void DecodeRMC(GpsState& gps)
     // The status is not tested: a warning sentence is decoded like a valid one.
     gps.UtcTime = gps.Field(1);
     gps.RMCStatus = gps.Field(2);
-    CoordinateZeroed(gps.Latitude, gps.Field(3));
+    CoordinateZeroed(gps.Latitude, gps.Field(3), gps.Field(4), Axis::Latitude);
     gps.LatDir = gps.Field(4);
-    CoordinateZeroed(gps.Longitude, gps.Field(5));
+    CoordinateZeroed(gps.Longitude, gps.Field(5), gps.Field(6), Axis::Longitude);
     gps.LonDir = gps.Field(6);
     NumberKept(gps.Speed, gps.Field(7));
     gps.SpeedUnit = "NA";

@@ -21,9 +21,9 @@ void DecodeWPL(GpsState& gps)
         incoming.WpLon = gps.Waypoints[entry].WpLon;
     }
     incoming.WpName = name;
-    NumberKept(incoming.WpLat, gps.Field(1));
+    PlainCoordinateKept(incoming.WpLat, gps.Field(1), gps.Field(2), Axis::Latitude);
     incoming.WpLatDir = gps.Field(2);
-    NumberKept(incoming.WpLon, gps.Field(3));
+    PlainCoordinateKept(incoming.WpLon, gps.Field(3), gps.Field(4), Axis::Longitude);
     incoming.WpLonDir = gps.Field(4);
 
     if (entry >= 0) {

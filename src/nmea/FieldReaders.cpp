@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace trakora {
 
@@ -11,6 +12,20 @@ namespace {
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+bool FitsFloat(double value)
+{
+    return std::fabs(value) <= std::numeric_limits<float>::max();
+}
+
+// ddmm.mmmm as decimal degrees, with the minutes in single precision as the
+// receiver's field is converted everywhere.
+float DegreesFromDdmm(double ddmm)
+{
+    const double degrees = std::floor(ddmm / 100);
+    const float minutes = static_cast<float>(ddmm - 100 * degrees);
+    return static_cast<float>(degrees + minutes / 60.0f);
 }
 
 } // namespace
@@ -107,7 +122,7 @@ void NumberZeroed(float& target, std::string_view field)
 void NumberKept(float& target, std::string_view field)
 {
     double number = 0;
-    if (ReadNumber(field, number))
+    if (ReadNumber(field, number) && FitsFloat(number))
         target = static_cast<float>(number);
 }
 
@@ -124,15 +139,38 @@ void WholeNumberKept(std::int32_t& target, std::string_view field)
         target = number;
 }
 
-void CoordinateZeroed(float& target, std::string_view field)
+bool ReadCoordinate(std::string_view field, std::string_view hemisphere, Axis axis, double& ddmm)
+{
+    const bool latitude = axis == Axis::Latitude;
+    const std::string_view letter = TrimBlanks(hemisphere);
+    if (!letter.empty() && letter != (latitude ? "N" : "E") && letter != (latitude ? "S" : "W"))
+        return false;
+    const double maxDegrees = latitude ? 90 : 180;
+    double v = 0;
+    // The rough bound first keeps absurd numbers away from the float conversion.
+    if (!ReadNumber(field, v) || std::signbit(v) || v >= 100 * (maxDegrees + 1) || DegreesFromDdmm(v) > maxDegrees)
+        return false;
+    ddmm = v;
+    return true;
+}
+
+void CoordinateZeroed(float& target, std::string_view field, std::string_view hemisphere, Axis axis)
+{
+    double v = 0;
+    target = ReadCoordinate(field, hemisphere, axis, v) ? DegreesFromDdmm(v) : 0;
+}
+
+void PlainCoordinateZeroed(float& target, std::string_view field, std::string_view hemisphere, Axis axis)
 {
     target = 0;
+    PlainCoordinateKept(target, field, hemisphere, axis);
+}
+
+void PlainCoordinateKept(float& target, std::string_view field, std::string_view hemisphere, Axis axis)
+{
     double v = 0;
-    if (!ReadNumber(field, v))
-        return;
-    const double degrees = std::floor(v / 100);
-    const float minutes = static_cast<float>(v - 100 * degrees);
-    target = static_cast<float>(degrees + minutes / 60.0f);
+    if (ReadCoordinate(field, hemisphere, axis, v))
+        target = static_cast<float>(v);
 }
 
 std::string_view UnitLetterCode(std::string_view letter)
@@ -146,19 +184,17 @@ std::string_view UnitLetterCode(std::string_view letter)
 
 float MagneticFromTrue(float trueValue, float magVar, const FixedText<1>& magVarDir)
 {
+    float result = trueValue;
     if (magVarDir == "E") {
-        float result = trueValue - magVar;
+        result = trueValue - magVar;
         if (result < 0)
             result += 360;
-        return result;
-    }
-    if (magVarDir == "W") {
-        float result = trueValue + magVar;
+    } else if (magVarDir == "W") {
+        result = trueValue + magVar;
         if (result >= 360)
             result -= 360;
-        return result;
     }
-    return trueValue;
+    return std::isfinite(result) ? result : trueValue;
 }
 
 } // namespace trakora

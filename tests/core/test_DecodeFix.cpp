@@ -91,6 +91,50 @@ TEST(DecodeRMC, MagneticCourseUsesThePreviousVariation)
     }
 }
 
+TEST(DecodeGGA, ImpossibleCoordinatesAreUnreadable)
+{
+    // Latitude and longitude with their letters; an unreadable one is zeroed.
+    const struct { const char *Lat, *LatDir, *Lon, *LonDir; float Latitude, Longitude; } cases[] = {
+        {"4807.038", "N", "01131.000", "E", Coordinate(48, 4807.038 - 4800), Coordinate(11, 31)},
+        {"4807.038", "", "01131.000", " ", Coordinate(48, 4807.038 - 4800), Coordinate(11, 31)}, // blank letters
+        {"-4807.038", "N", "-01131.000", "E", 0, 0},                                  // negative
+        {"9000.000", "S", "18000.000", "W", 90, 180},                                  // the poles and the date line
+        {"9000.001", "S", "18000.001", "W", 0, 0},                                     // beyond them
+        {"8960.000", "N", "17960.000", "E", 90, 180},                                  // sixty minutes carry
+        {"8960.001", "N", "17960.001", "E", 0, 0},
+        {"4807.038", "E", "01131.000", "N", 0, 0},                                     // letters of the other axis
+        {"4807.038", "n", "01131.000", "NE", 0, 0},
+        {"99999999999999999999999999999999999999999", "N", "1e3", "E", 0, 0},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.FeedBody(std::string("GPGGA,1,") + c.Lat + "," + c.LatDir + "," + c.Lon + "," + c.LonDir + ",1,08,,,,,,,");
+        EXPECT_EQ(h.Gps->Latitude, c.Latitude) << c.Lat << c.LatDir;
+        EXPECT_EQ(h.Gps->Longitude, c.Longitude) << c.Lon << c.LonDir;
+    }
+}
+
+TEST(DecodeRMC, NumbersBeyondASingleAreUnreadableSoNoCourseTurnsIntoNaN)
+{
+    const std::string huge(41, '9'); // 1e41, beyond the largest single of about 3.4e38
+    Harness h;
+    h.FeedBody("GPRMC,1,A,4807.038,N,01131.000,E,0,10,010524," + huge + ",E");
+    EXPECT_EQ(h.Gps->MagVar, 0.0f) << "zeroed";
+    h.FeedBody("GPRMB,A,0.66,L,003,004,4917.24,N,12309.57,W,001.3," + huge + ",000.5,V");
+    EXPECT_EQ(h.Gps->DestBearingTrue, 0.0f);
+    EXPECT_EQ(h.Gps->DestBearingMag, 0.0f);
+    h.FeedBody("GPRMC,2,A,4807.038,N,01131.000,E," + huge + "," + huge + ",010524,1,E");
+    EXPECT_EQ(h.Gps->Speed, 0.0f) << "kept";
+    EXPECT_EQ(h.Gps->CourseTrue, 10.0f) << "kept";
+    EXPECT_EQ(h.Gps->CourseMag, 10.0f);
+    // The destination and waypoint coordinates are checked as the position is, but stored as sent.
+    h.FeedBody("GPRMB,A,0.66,L,003,004,-4917.24,N,12309.57,X,001.3,052.5,000.5,V");
+    EXPECT_EQ(h.Gps->DestLat + h.Gps->DestLon, 0.0f);
+    h.FeedBody("GPWPL,4917.16,N,12310.64,W,003"), h.FeedBody("GPWPL,9917.16,N,12311.00,S,003");
+    EXPECT_EQ(h.Gps->Waypoints[0].WpLat, 4917.16f) << "kept";
+    EXPECT_EQ(h.Gps->Waypoints[0].WpLon, 12310.64f) << "kept";
+}
+
 TEST(DecodeGarmin, AltitudeAndErrorEstimatesKeepOrClearTheirValues)
 {
     Harness h;
