@@ -32,20 +32,25 @@ double ThroughFifteenDigits(double value)
 
 std::string FormatDMS(double degrees, char decimalPoint)
 {
+    // Every rounding step can reach 60 and carries into the unit above, so
+    // 45.9999999 shows as 46° 00' 00.00" rather than 45° 59' 60.00", and
+    // 0.99999999999999989, whose minutes round to 60 in fifteen digits, as
+    // 01° 00' 00.00".
     double d = std::floor(degrees);
-    const double m = ThroughFifteenDigits((degrees - d) * 60.0);
+    double m = ThroughFifteenDigits((degrees - d) * 60.0);
+    if (m >= 60.0) {
+        m -= 60.0;
+        d += 1.0;
+    }
     double minutes = std::floor(m);
     double seconds = (m - minutes) * 60.0;
-
-    // Seconds that round up to 60 carry into the minutes (and those into the
-    // degrees), so 45.9999999 shows as 46° 00' 00.00" rather than 45° 59' 60.00".
     if (FormatNumber(seconds, "00.00") == "60.00") {
         seconds = 0.0;
         minutes += 1.0;
-        if (minutes >= 60.0) {
-            minutes = 0.0;
-            d += 1.0;
-        }
+    }
+    if (minutes >= 60.0) {
+        minutes -= 60.0;
+        d += 1.0;
     }
 
     const std::string paddedDegrees = " " + FormatNumber(d, "#00");
@@ -56,6 +61,23 @@ std::string FormatDMS(double degrees, char decimalPoint)
     result += "' ";
     result += FormatNumber(seconds, "00.00", decimalPoint);
     result += '"';
+    return result;
+}
+
+std::string FormatDegreesMinutes(double degrees, std::string_view minutesPattern, char decimalPoint)
+{
+    double whole = std::floor(degrees);
+    std::string minutes = FormatNumber((degrees - whole) * 60.0, minutesPattern, decimalPoint);
+    // Minutes that round up to a full 60 carry into the degrees.
+    if (minutes == FormatNumber(60.0, minutesPattern, decimalPoint)) {
+        whole += 1.0;
+        minutes = FormatNumber(0.0, minutesPattern, decimalPoint);
+    }
+    std::string result = FormatNumber(whole, "0");
+    result += DegreeSign;
+    result += ' ';
+    result += minutes;
+    result += "' ";
     return result;
 }
 

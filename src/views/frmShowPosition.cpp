@@ -9,7 +9,6 @@
 
 #include <QLabel>
 
-#include <cmath>
 
 namespace trakora {
 
@@ -83,21 +82,9 @@ std::optional<std::string> frmShowPosition::CoordinateText(float degrees, std::s
         text = FormatNumber(degrees, "##0.00000", point);
         text += DegreeSign;
         break;
-    case 3: {
-        double whole = std::floor(double(degrees));
-        std::string minutes = FormatNumber((double(degrees) - whole) * 60.0, "##.#####", point);
-        // Minutes that round up to a full 60 carry into the degrees.
-        if (minutes == FormatNumber(60.0, "##.#####", point)) {
-            whole += 1.0;
-            minutes = FormatNumber(0.0, "##.#####", point);
-        }
-        text = FormatNumber(whole, "0");
-        text += DegreeSign;
-        text += ' ';
-        text += minutes;
-        text += "' ";
+    case 3:
+        text = FormatDegreesMinutes(degrees, "##.#####", point);
         break;
-    }
     default:
         return std::nullopt;
     }

@@ -21,7 +21,21 @@ TEST(FormatDMS, PadsDegreesRoundsSecondsAndCarries)
     EXPECT_EQ(FormatDMS(static_cast<double>(48.1173f)), Dms(" 48", "07", "02.27"));
     EXPECT_EQ(FormatDMS(45.0 + 10.0 / 60.0 + 59.999 / 3600.0), Dms(" 45", "11", "00.00")); // 60 seconds carry
     EXPECT_EQ(FormatDMS(45.9999999), Dms(" 46", "00", "00.00"));
+    EXPECT_EQ(FormatDMS(0.99999999999999989), Dms(" 01", "00", "00.00")); // minutes that reach 60 in 15 digits
     EXPECT_EQ(FormatDMS(45.5125, ','), Dms(" 45", "30", "45,00"));
+}
+
+TEST(FormatDegreesMinutes, CarriesMinutesThatRoundToSixty)
+{
+    const struct { double Degrees; const char* Pattern; char Point; const char* Shown; } cases[] = {
+        {12.5, "##.#####", '.', "12\xC2\xB0 30.' "},
+        {static_cast<double>(45.12345f), "##.#####", '.', "45\xC2\xB0 7.40707' "},
+        {static_cast<double>(0.99999994f), "##.#####", '.', "1\xC2\xB0 .' "},
+        {44.99999995, "#0.00000", '.', "45\xC2\xB0 0.00000' "},
+        {44.99999, "#0.00000", ',', "44\xC2\xB0 59,99940' "},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDegreesMinutes(c.Degrees, c.Pattern, c.Point), c.Shown) << c.Degrees;
 }
 
 TEST(FormatTime, InsertsColonsWithoutCheckingTheContent)
