@@ -47,6 +47,7 @@ void InputPump::Start()
             m_settings.CommNeedsOpen = FlagClear;
         }
         // Whatever the port buffered before Start is stale.
+        m_overflowReported = false;
         for (int read = 0; read < 2; ++read) {
             m_gpsInput.Clear();
             m_gpsInput.Append(m_services.Port.ReadAll());
@@ -153,8 +154,11 @@ void InputPump::RunSerial()
     m_gpsInput.Append(m_services.Port.ReadAll());
     const bool failed = m_services.Port.Failed();
 
-    if (m_gpsInput.PendingSize() > InputBufferLimit)
+    // Said once per Start: a stream without line feeds would say it every tick.
+    if (m_gpsInput.PendingSize() > InputBufferLimit && !m_overflowReported) {
+        m_overflowReported = true;
         m_services.Ui.ShowMessage("Data processing error or program loop: GPSInput buffer overflowing");
+    }
 
     std::string line;
     bool checkedLineSeen = false;

@@ -87,6 +87,7 @@ private:
     SerialLineCutter m_gpsInput;
     BaudSearch m_baudSearch;
     std::int32_t m_baud = DefaultBaud;
+    bool m_overflowReported = false;
     std::int32_t m_tickCount = 0;
     bool m_inRun = false;
 

@@ -1,5 +1,6 @@
 #include "nmea/LogFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -90,6 +91,8 @@ struct LineFileReader::Impl {
     std::size_t Begin = 0;      // next unread byte in Buffer
     std::size_t End = 0;        // bytes of Buffer filled
     long long BufferOffset = 0; // file offset of Buffer[0]
+    long long LongLines = 0;
+    long long SkippedBytes = 0;
 
     // Reads the next chunk once the buffer is used up; false at end of file.
     // End of file is not remembered, so lines appended later are still read.
@@ -160,27 +163,46 @@ bool LineFileReader::ReadLine(std::string& line)
         return false;
     Impl& in = *m_impl;
     line.clear();
+    std::size_t length = 0; // of the whole line, kept or skipped
     for (;;) {
         const char* start = in.Buffer.data() + in.Begin;
-        const std::size_t available = in.End - in.Begin;
+        const std::size_t available = std::min(in.End - in.Begin, LongestStretch - length);
         const char* stop = start;
         const char* const limit = start + available;
         while (stop < limit && *stop != '\n' && *stop != '\r')
             ++stop;
-        line.append(start, static_cast<std::size_t>(stop - start));
-        in.Begin += static_cast<std::size_t>(stop - start);
+        const std::size_t piece = static_cast<std::size_t>(stop - start);
+        if (line.size() <= MaxLineLength)
+            line.append(start, std::min(piece, MaxLineLength + 1 - line.size()));
+        in.Begin += piece;
+        length += piece;
         if (stop == limit) {
-            if (!in.Refill())
-                return true; // unterminated last line
-            continue;
+            if (length < LongestStretch && in.Refill())
+                continue;
+            break; // an unterminated last line, or a stretch without a line break
         }
         const char ending = *stop;
         ++in.Begin;
         // A CR may be followed by its LF in the next chunk.
         if (ending == '\r' && in.Refill() && in.Buffer[in.Begin] == '\n')
             ++in.Begin;
-        return true;
+        break;
     }
+    if (length > MaxLineLength) {
+        ++in.LongLines;
+        in.SkippedBytes += static_cast<long long>(length - line.size());
+    }
+    return true;
+}
+
+long long LineFileReader::LongLines() const
+{
+    return m_impl == nullptr ? 0 : m_impl->LongLines;
+}
+
+long long LineFileReader::SkippedBytes() const
+{
+    return m_impl == nullptr ? 0 : m_impl->SkippedBytes;
 }
 
 long long LineFileReader::Position() const

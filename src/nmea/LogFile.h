@@ -3,6 +3,7 @@
 #include "common/FileResult.h"
 #include "nmea/LogSink.h"
 
+#include <cstddef>
 #include <string>
 
 namespace trakora {
@@ -34,6 +35,13 @@ private:
 
 // A log read back line by line. A line ends at LF, CR or CR LF, which is not
 // part of it; an unterminated last line is a line too.
+//
+// A line longer than MaxLineLength comes back as its first MaxLineLength + 1
+// bytes, too long for the dispatcher, which counts it as damaged, and the
+// rest of it is skipped. So that a file without line breaks (/dev/zero, a
+// binary file) neither fills the memory nor holds a read for long, a line
+// running on beyond LongestStretch bytes is taken as several lines, one per
+// LongestStretch bytes.
 class LineFileReader {
 public:
     LineFileReader() = default;
@@ -47,6 +55,12 @@ public:
     bool AtEnd();
     // False at end of file.
     bool ReadLine(std::string& line);
+
+    static constexpr std::size_t LongestStretch = 1024 * 1024;
+
+    // Lines longer than MaxLineLength read so far, and the bytes of them skipped.
+    long long LongLines() const;
+    long long SkippedBytes() const;
 
     // Offset of the next unread byte; lets a stopped replay resume there.
     long long Position() const;

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace trakora {
+
+// The longest line a log holds, far above any NMEA sentence (82 characters).
+// A longer line is never recorded, and reading a log gives no longer line.
+constexpr std::size_t MaxLineLength = 4096;
 
 // Where recorded sentences go.
 class ILogSink {

@@ -82,6 +82,12 @@ DispatchResult SentenceDispatcher::Dispatch()
     if (m_settings.ShowingNMEARaw != 0 && m_raw != nullptr)
         m_raw->AddRawLine(m_line);
 
+    const std::size_t lineBreak = m_line.find_first_of("\r\n");
+    if (m_line.size() > MaxLineLength || lineBreak < m_line.find('*')) {
+        result.Outcome = DispatchResult::Damaged;
+        return result;
+    }
+
     const CheckOutcome check = CheckAndSplit(m_line);
     if (check == CheckOutcome::NoChecksum) {
         result.Outcome = DispatchResult::NoChecksum;
@@ -102,7 +108,7 @@ DispatchResult SentenceDispatcher::Dispatch()
     result.TableRow = row;
     // Recorded before decoding, so the line is kept whatever the decoder makes of it.
     if ((m_settings.WriteData & GroupSwitch(m_settings, type.Group)) != 0)
-        Record(m_line, result);
+        Record(std::string_view(m_line).substr(0, lineBreak), result);
     if (m_settings.Talkers == TalkerFilter::AllGnss && type.AllTalkersDecoder != nullptr)
         type.AllTalkersDecoder(m_gps, m_gnss);
     else

@@ -27,7 +27,8 @@ extern const std::array<SentenceType, SentenceTypeCount> SentenceTable;
 
 // What became of one dispatched line.
 struct DispatchResult {
-    enum Kind { NoChecksum, BadChecksum, UnknownType, Decoded } Outcome = NoChecksum;
+    // Damaged: a line the log could not hold as it is (see Dispatch).
+    enum Kind { NoChecksum, BadChecksum, UnknownType, Decoded, Damaged } Outcome = NoChecksum;
     int TableRow = -1;     // index into SentenceTable when Decoded
     bool Recorded = false; // the line was appended to the log
 };
@@ -37,6 +38,12 @@ struct DispatchResult {
 // it when its group is switched on and calls its decoder. Which talkers are
 // decoded follows settings.Talkers; what only receivers of today send goes
 // to `gnss`.
+//
+// A recorded log must replay to the same state, so a line that its reader
+// would give back differently is damaged: neither decoded nor recorded. That
+// is a line longer than MaxLineLength, or one with a CR or LF before its "*"
+// (the reader would split it there). Text after the checksum is not part of
+// the sentence: a line break there ends what is recorded.
 class SentenceDispatcher {
 public:
     SentenceDispatcher(NMEAParse& parse, GpsState& gps, GnssState& gnss, ProgramSettings& settings, ILogSink& log,

@@ -1,5 +1,7 @@
 #include "nmea/SerialLineCutter.h"
 
+#include <algorithm>
+
 namespace trakora {
 
 void SerialLineCutter::Append(std::string_view bytes)
@@ -14,14 +16,18 @@ void SerialLineCutter::DropConsumed()
 {
     if (m_start > 0 && m_start >= m_buffer.size() - m_start) {
         m_buffer.erase(0, m_start);
+        m_scanned -= m_start;
         m_start = 0;
     }
 }
 
 bool SerialLineCutter::NextLine(std::string& line)
 {
-    const std::size_t lineFeed = m_buffer.find('\n', m_start);
+    // Text already searched is not searched again, so a stream without line
+    // feeds costs time in proportion to what arrives, not to what waits.
+    const std::size_t lineFeed = m_buffer.find('\n', std::max(m_start, m_scanned));
     if (lineFeed == std::string::npos) {
+        m_scanned = m_buffer.size();
         DropConsumed();
         return false;
     }
@@ -33,6 +39,7 @@ bool SerialLineCutter::NextLine(std::string& line)
     if (line.empty() || line.front() != '$')
         line.assign("     ");
     m_start += p;
+    m_scanned = m_start;
     return true;
 }
 
@@ -45,6 +52,7 @@ void SerialLineCutter::Clear()
 {
     m_buffer.clear();
     m_start = 0;
+    m_scanned = 0;
 }
 
 } // namespace trakora

@@ -25,7 +25,8 @@ private:
     void DropConsumed();
 
     std::string m_buffer;
-    std::size_t m_start = 0; // consumed prefix, dropped lazily
+    std::size_t m_start = 0;   // consumed prefix, dropped lazily
+    std::size_t m_scanned = 0; // m_buffer[m_start, m_scanned) holds no line feed
 };
 
 } // namespace trakora

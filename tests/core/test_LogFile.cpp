@@ -56,9 +56,40 @@ TEST(LineFileReader, LineEndings)
     EXPECT_EQ(LinesOf("a\r\n\r\n\nb\n\r"), (Lines{"a", "", "", "b", ""}));
     EXPECT_EQ(LinesOf(""), Lines{});
     EXPECT_EQ(LinesOf(std::string(" a\0b \r\n\0", 8)), (Lines{std::string(" a\0b ", 5), std::string("\0", 1)}));
-    // A line far longer than a read buffer, and a CR LF split between two 64 KiB chunks.
-    const std::string first(65535, 'a'), longLine = std::string(100000, 'x') + "y" + std::string(99999, 'x');
-    EXPECT_EQ(LinesOf(first + "\r\n" + longLine + "\r\nend"), (Lines{first, longLine, "end"}));
+}
+
+// Lines of more than 16 characters as their length and first character, so a failure prints briefly.
+Lines Summary(const Lines& lines)
+{
+    Lines summary;
+    for (const std::string& line : lines)
+        summary.push_back(line.size() > 16 ? std::to_string(line.size()) + "*" + line.substr(0, 1) : line);
+    return summary;
+}
+
+TEST(LineFileReader, LongLinesAreCutAndTheirRestSkippedAndCounted)
+{
+    const std::size_t stretch = LineFileReader::LongestStretch, cut = MaxLineLength + 1;
+    const struct { std::string Bytes; Lines Expected; long long LongLines, Skipped; } cases[] = {
+        {std::string(MaxLineLength, 'x') + "\n" + std::string(cut, 'y') + "\rz", {"4096*x", "4097*y", "z"}, 1, 0},
+        // Cut, with its CR LF split between two 64 KiB read chunks.
+        {std::string(65535, 'a') + "\r\nend", {"4097*a", "end"}, 1, 65535 - cut},
+        // No line break for three stretches and a bit: one line per stretch.
+        {std::string(3 * stretch + 5, 'q') + "\nend", {"4097*q", "4097*q", "4097*q", "qqqqq", "end"}, 3, 3 * (stretch - cut)},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(Path(), std::ios::binary) << c.Bytes;
+        LineFileReader reader;
+        ASSERT_TRUE(reader.Open(Path()).Ok);
+        EXPECT_EQ(Summary(Read(reader)), c.Expected);
+        EXPECT_EQ(reader.LongLines(), c.LongLines);
+        EXPECT_EQ(reader.SkippedBytes(), c.Skipped);
+    }
+    // A file without end or line breaks is read a stretch at a time.
+    LineFileReader zeros;
+    ASSERT_TRUE(zeros.Open("/dev/zero").Ok);
+    EXPECT_EQ(Summary(Read(zeros, 3)), Lines(3, std::to_string(cut) + "*" + std::string(1, '\0')));
+    EXPECT_EQ(zeros.Position(), static_cast<long long>(3 * stretch));
 }
 
 TEST(LineFileReader, ResumesExactlyWhereItStopped)

@@ -4,6 +4,7 @@
 
 using trakora::DispatchResult;
 using trakora::testing::Harness;
+using trakora::testing::Sentence;
 
 namespace {
 
@@ -19,6 +20,11 @@ TEST(SentenceCheck, AcceptsOnlyTheExactUpperCaseChecksum)
         {"lower-case digits", "$GPGSA,P4*0a", DispatchResult::BadChecksum},
         {"leading zero missing", "$GPGSA,P4*A", DispatchResult::BadChecksum},
         {"followed by CR", GLL + "\r", DispatchResult::Decoded},
+        // Lines that a log could not give back as they are: a CR or LF splits them, a long one is cut.
+        {"CR inside, summed into the checksum", Sentence("GPGLL,4916.45,N,12311.12,W,225444,A,\r"), DispatchResult::Damaged},
+        {"LF inside", Sentence("GPGLL,4916.45,N,12311.12,W,225444,A,\n"), DispatchResult::Damaged},
+        {"longer than a log line", Sentence("GPGLL," + std::string(trakora::MaxLineLength, '1')), DispatchResult::Damaged},
+        {"as long as a log line", Sentence("GPGLL," + std::string(trakora::MaxLineLength - 10, '1')), DispatchResult::Decoded},
         {"leading blank shifts the sum", " " + GLL, DispatchResult::BadChecksum},
         {"no star", "$GPGLL,4916.45,N,12311.12,W,225444,A", DispatchResult::NoChecksum},
         {"empty line", "", DispatchResult::NoChecksum},

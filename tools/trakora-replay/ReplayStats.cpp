@@ -17,6 +17,9 @@ void ReplayStats::Count(const DispatchResult& result)
     case DispatchResult::UnknownType:
         ++UnknownType;
         break;
+    case DispatchResult::Damaged:
+        ++Damaged;
+        break;
     case DispatchResult::Decoded:
         if (result.TableRow >= 0 && result.TableRow < static_cast<int>(Decoded.size()))
             ++Decoded[result.TableRow];
@@ -37,6 +40,7 @@ Json ReplayStats::ToJson() const
     stats["no_checksum"] = NoChecksum;
     stats["bad_checksum"] = BadChecksum;
     stats["unknown_type"] = UnknownType;
+    stats["damaged"] = Damaged;
     stats["decoded"] = std::move(decoded);
     stats["recorded"] = Recorded;
     return stats;

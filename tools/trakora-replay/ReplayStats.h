@@ -15,6 +15,7 @@ struct ReplayStats {
     std::int64_t NoChecksum = 0;
     std::int64_t BadChecksum = 0;
     std::int64_t UnknownType = 0;
+    std::int64_t Damaged = 0;
     std::array<std::int64_t, std::tuple_size_v<decltype(SentenceTable)>> Decoded{}; // per table row
     std::int64_t Recorded = 0;
 
