@@ -5,6 +5,7 @@
 #include "common/ReceiverOptions.h"
 #include "common/SettingsKeys.h"
 
+#include <algorithm>
 #include <clocale>
 #include <string>
 
@@ -77,9 +78,11 @@ void LoadProgramSettings(ProgramSettings& settings, GpsState& gps, ISettingsStor
     settings.CommInput = ReadWhole(store, Keys::CommInput, "0");
     settings.RawAutoScroll = ReadWhole(store, Keys::RawAutoScroll, "-1");
     ReadShowing(store, Keys::ShowingNMEARaw, settings.ShowingNMEARaw);
-    settings.UTCOffsetHour = ReadWhole(store, Keys::UTCOffsetHour, "0");
-    settings.UTCOffsetMinute = ReadWhole(store, Keys::UTCOffsetMinute, "0");
-    settings.UTCOffsetDirection = ReadWhole(store, Keys::UTCOffsetDirection, "-1");
+    // No zone lies further than 14 hours from UTC; a damaged entry is kept
+    // within that, and the direction to its sign.
+    settings.UTCOffsetHour = std::clamp(ReadWhole(store, Keys::UTCOffsetHour, "0"), -14, 14);
+    settings.UTCOffsetMinute = std::clamp(ReadWhole(store, Keys::UTCOffsetMinute, "0"), -59, 59);
+    settings.UTCOffsetDirection = std::clamp(ReadWhole(store, Keys::UTCOffsetDirection, "-1"), -1, 1);
     settings.WriteData = ReadWhole(store, Keys::WriteData, "0");
     settings.UseDefaultFN = ReadWhole(store, Keys::UseDefaultFN, "-1");
     settings.SavePositionInfo = ReadWhole(store, Keys::SavePositionInfo, "1");

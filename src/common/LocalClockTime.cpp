@@ -2,6 +2,8 @@
 
 #include "common/LocalTime.h"
 
+#include <cstdint>
+
 namespace trakora {
 
 namespace {
@@ -48,10 +50,19 @@ std::optional<std::string> LocalDateDDMMYY(std::string_view utcDate, std::string
     if (!IsValidCivil(utc))
         return std::nullopt;
 
-    const LocalTime offset = LocalTime(settings.UTCOffsetDirection) * settings.UTCOffsetHour * 3600
-                             + LocalTime(settings.UTCOffsetDirection) * settings.UTCOffsetMinute * 60;
-    const CivilDateTime local = ToCivil(ToLocalTime(utc) + offset);
-    const int year = ((local.Year % 100) + 100) % 100;
+    // The settings loader keeps the offset within a day, but the Settings
+    // dialog takes any whole number: an offset that leaves the range of the
+    // clock, or of four-digit years, gives no date.
+    const LocalTime direction = settings.UTCOffsetDirection;
+    LocalTime hours = 0, minutes = 0, offset = 0, moved = 0;
+    if (__builtin_mul_overflow(direction * settings.UTCOffsetHour, 3600, &hours)
+        || __builtin_mul_overflow(direction * settings.UTCOffsetMinute, 60, &minutes)
+        || __builtin_add_overflow(hours, minutes, &offset) || __builtin_add_overflow(ToLocalTime(utc), offset, &moved))
+        return std::nullopt;
+    const CivilDateTime local = ToCivil(moved);
+    if (!IsValidCivil(local))
+        return std::nullopt;
+    const int year = local.Year % 100;
     std::string text;
     AppendTwoDigits(text, local.Day);
     AppendTwoDigits(text, local.Month);
@@ -63,12 +74,15 @@ std::optional<std::string> LocalTimeText(std::string_view utcTime, const Program
 {
     if (!SixDigits(utcTime))
         return std::nullopt;
-    const int hour = TwoDigits(utcTime, 0) + settings.UTCOffsetDirection * settings.UTCOffsetHour;
-    const int minute = TwoDigits(utcTime, 2) + settings.UTCOffsetDirection * settings.UTCOffsetMinute;
     // Within the day, so that an offset beyond one carry still gives a clock
-    // time rather than a negative or three-digit hour.
-    constexpr int MinutesPerDay = 24 * 60;
-    const int minuteOfDay = ((hour * 60 + minute) % MinutesPerDay + MinutesPerDay) % MinutesPerDay;
+    // time rather than a negative or three-digit hour. The offset is reduced
+    // to the day first, so no offset the settings can hold overflows.
+    constexpr std::int64_t MinutesPerDay = 24 * 60;
+    const std::int64_t direction = settings.UTCOffsetDirection;
+    const std::int64_t offsetMinutes =
+        direction * settings.UTCOffsetHour % 24 * 60 + direction * settings.UTCOffsetMinute % MinutesPerDay;
+    const std::int64_t minutes = TwoDigits(utcTime, 0) * 60 + TwoDigits(utcTime, 2) + offsetMinutes;
+    const int minuteOfDay = static_cast<int>((minutes % MinutesPerDay + MinutesPerDay) % MinutesPerDay);
 
     std::string text;
     AppendTwoDigits(text, minuteOfDay / 60);

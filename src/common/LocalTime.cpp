@@ -44,11 +44,6 @@ void CivilFromDays(std::int64_t days, CivilDateTime& c)
     c.Year = static_cast<int>(yearOfEra + era * 400 + (c.Month <= 2));
 }
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
-{
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
-}
-
 } // namespace
 
 bool IsValidCivil(const CivilDateTime& c)
@@ -67,8 +62,13 @@ LocalTime ToLocalTime(const CivilDateTime& c)
 CivilDateTime ToCivil(LocalTime t)
 {
     CivilDateTime c;
-    const std::int64_t days = FloorDiv(t, SecondsPerDay);
-    const std::int64_t secondOfDay = t - days * SecondsPerDay;
+    // From the remainder, as days * SecondsPerDay could pass the range near its ends.
+    std::int64_t days = t / SecondsPerDay;
+    std::int64_t secondOfDay = t % SecondsPerDay;
+    if (secondOfDay < 0) {
+        secondOfDay += SecondsPerDay;
+        --days;
+    }
     CivilFromDays(days, c);
     c.Hour = static_cast<int>(secondOfDay / 3600);
     c.Minute = static_cast<int>(secondOfDay / 60 % 60);

@@ -18,6 +18,11 @@ TEST(LocalClockTime, DateCarriesThroughYearsAndLeapDaysWhileTheTimeWrapsAroundTh
         {"a leap second is kept as sent", "", "235960", 1, 0, 0, "none", "23:59:60"},
         {"an offset beyond a day", "", "010000", -1, 30, 0, "none", "19:00:00"},
         {"minutes beyond an hour", "", "120000", 1, 0, 150, "none", "14:30:00"},
+        // Damaged offsets (the dialog takes any whole number): no overflow, and no date beyond year 9999.
+        {"5 x 10^9 hours east is 8 h within the day", "010105", "010000", 5, 1000000000, 0, "none", "09:00:00"},
+        {"the most hours west", "010105", "010000", -1, 2147483647, 0, "none", "18:00:00"},
+        {"the most minutes east", "", "010000", 1, 0, 2147483647, "none", "03:07:00"},
+        {"seconds beyond the clock", "010105", "010000", -2147483647 - 1, 2147483647, 0, "none", "17:00:00"},
     };
     for (const Case& c : cases) {
         ProgramSettings offset;

@@ -119,5 +119,22 @@ TEST(LoadProgramSettings, ReceiverOptionsReadWhatTheDialogStoresAndDefaultOtherw
     }
 }
 
+TEST(LoadProgramSettings, KeepsTheUtcOffsetWithinFourteenHoursFiftyNineMinutes)
+{
+    const struct { const char *Hour, *Minute, *Direction; std::int32_t H, M, D; } cases[] = {
+        {"1000000000", "2147483647", "5", 14, 59, 1},
+        {"-15", "-60", "-2147483648", -14, -59, -1},
+        {"14", "-59", "0", 14, -59, 0},
+    };
+    for (const auto& c : cases) {
+        MemorySettingsStore store;
+        store.Save("UTC Offset", "Hour", c.Hour), store.Save("UTC Offset", "Minute", c.Minute);
+        store.Save("UTC Offset", "Direction", c.Direction);
+        const Loaded loaded(store, FlagClear);
+        EXPECT_EQ(std::tie(loaded.Settings.UTCOffsetHour, loaded.Settings.UTCOffsetMinute, loaded.Settings.UTCOffsetDirection),
+                  std::tie(c.H, c.M, c.D)) << c.Hour;
+    }
+}
+
 } // namespace
 } // namespace trakora

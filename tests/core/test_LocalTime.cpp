@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -35,6 +36,9 @@ TEST(ToLocalTime, CountsSecondsFromTheStartOf1970RoundTripsEveryDayAndPadsItsTex
         ASSERT_EQ(c.Hour * 3600 + c.Minute * 60 + c.Second, 12 * 3600 + 34 * 60 + 56);
     }
     EXPECT_EQ(GeneralDateTimeText(ToLocalTime(At(2004, 12, 5, 7, 8, 9))), "2004-12-05 07:08:09");
+    // The earliest time there is: -9223372036854775808 = -106751991167301 days + 30592 s.
+    const CivilDateTime earliest = ToCivil(INT64_MIN);
+    EXPECT_EQ(earliest.Hour * 3600 + earliest.Minute * 60 + earliest.Second, 30592);
     EXPECT_EQ(DateYYMMDD(ToLocalTime(At(2000, 1, 9, 23, 59, 59))), "000109");
     EXPECT_EQ(DefaultLogFileName(ToLocalTime(At(2024, 2, 29, 8))), "GP240229.TKL");
 }
