@@ -47,6 +47,16 @@ bool ReceivedMatches(std::string_view received, unsigned sum)
     return got[0] == expected[0] && got[1] == expected[1];
 }
 
+// The "*" that the received checksum follows: the first one of the last
+// field (an earlier field may hold a "*" too).
+std::size_t ReceivedChecksumStar(std::string_view line, std::int32_t fieldCount)
+{
+    std::size_t lastField = 0;
+    for (std::int32_t k = 1; k < fieldCount; ++k)
+        lastField = line.find(',', lastField) + 1;
+    return line.find('*', lastField);
+}
+
 std::int32_t GroupSwitch(const ProgramSettings& settings, RecordGroup group)
 {
     switch (group) {
@@ -82,8 +92,7 @@ DispatchResult SentenceDispatcher::Dispatch()
     if (m_settings.ShowingNMEARaw != 0 && m_raw != nullptr)
         m_raw->AddRawLine(m_line);
 
-    const std::size_t lineBreak = m_line.find_first_of("\r\n");
-    if (m_line.size() > MaxLineLength || lineBreak < m_line.find('*')) {
+    if (m_line.size() > MaxLineLength) {
         result.Outcome = DispatchResult::Damaged;
         return result;
     }
@@ -95,6 +104,12 @@ DispatchResult SentenceDispatcher::Dispatch()
     }
     if (check == CheckOutcome::Mismatch) {
         result.Outcome = DispatchResult::BadChecksum;
+        return result;
+    }
+    const std::size_t lineBreak = m_line.find_first_of("\r\n");
+    if (lineBreak != std::string::npos && lineBreak < ReceivedChecksumStar(m_line, m_gps.SentenceFieldCount)) {
+        m_gps.SentenceField[0].assign(SkipIt);
+        result.Outcome = DispatchResult::Damaged;
         return result;
     }
 

@@ -41,9 +41,10 @@ struct DispatchResult {
 //
 // A recorded log must replay to the same state, so a line that its reader
 // would give back differently is damaged: neither decoded nor recorded. That
-// is a line longer than MaxLineLength, or one with a CR or LF before its "*"
-// (the reader would split it there). Text after the checksum is not part of
-// the sentence: a line break there ends what is recorded.
+// is a line longer than MaxLineLength, or one that passes its checksum with a
+// CR or LF before the checksum (the reader would split it there). Text after
+// the checksum is not part of the sentence: a line break there ends what is
+// recorded.
 class SentenceDispatcher {
 public:
     SentenceDispatcher(NMEAParse& parse, GpsState& gps, GnssState& gnss, ProgramSettings& settings, ILogSink& log,

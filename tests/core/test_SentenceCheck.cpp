@@ -9,6 +9,8 @@ using trakora::testing::Sentence;
 namespace {
 
 const std::string GLL = "$GPGLL,4916.45,N,12311.12,W,225444,A*31";
+// "$GPGLL,a*" and the sum of "GPGLL,a": a line whose checksum follows a later "*" of its last field.
+const std::string StarInField = "$GPGLL,a*", Sum = Sentence("GPGLL,a").substr(9);
 
 TEST(SentenceCheck, AcceptsOnlyTheExactUpperCaseChecksum)
 {
@@ -23,6 +25,8 @@ TEST(SentenceCheck, AcceptsOnlyTheExactUpperCaseChecksum)
         // Lines that a log could not give back as they are: a CR or LF splits them, a long one is cut.
         {"CR inside, summed into the checksum", Sentence("GPGLL,4916.45,N,12311.12,W,225444,A,\r"), DispatchResult::Damaged},
         {"LF inside", Sentence("GPGLL,4916.45,N,12311.12,W,225444,A,\n"), DispatchResult::Damaged},
+        {"CR after a star of an earlier field", StarInField + "\rb,c*" + Sum, DispatchResult::Damaged},
+        {"the same without the CR", StarInField + "b,c*" + Sum, DispatchResult::Decoded},
         {"longer than a log line", Sentence("GPGLL," + std::string(trakora::MaxLineLength, '1')), DispatchResult::Damaged},
         {"as long as a log line", Sentence("GPGLL," + std::string(trakora::MaxLineLength - 10, '1')), DispatchResult::Decoded},
         {"leading blank shifts the sum", " " + GLL, DispatchResult::BadChecksum},
