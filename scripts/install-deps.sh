@@ -8,6 +8,8 @@ packages=(cmake ninja-build g++ pkg-config
 # Packaging: the icon rendered from its SVG, the .deb with its dependencies
 # computed (dpkg-shlibdeps needs file), and the checks of what it installs.
 packages+=(librsvg2-bin dpkg-dev file desktop-file-utils appstream man-db)
+# The fuzz targets (scripts/fuzz.sh): libFuzzer's runtime is only recommended by clang.
+packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
