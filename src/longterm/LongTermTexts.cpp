@@ -37,11 +37,8 @@ std::string AverageText(double degrees, char hemisphere, const ProgramSettings& 
         return FormatDMS(degrees, point);
     case 2:
         return FormatNumber(degrees, "##0.00000", point) + DegreeSign;
-    case 3: {
-        const double whole = std::floor(degrees);
-        return std::to_string(static_cast<int>(whole)) + DegreeSign + " " +
-               FormatNumber((degrees - whole) * 60.0, "#0.00000", point) + "' " + HemisphereText(hemisphere);
-    }
+    case 3:
+        return FormatDegreesMinutes(degrees, "#0.00000", point) + HemisphereText(hemisphere);
     default:
         return {};
     }

@@ -116,6 +116,9 @@ TEST_F(LongTermSamplerTest, StoredRowsAreRestoredInEveryDegreeFormat)
     gps.LatDir = "S";
     sampler.Load();
     EXPECT_EQ(view.shown["lat3"], "45" + Deg + " 7.50000' S");
+    store.Save("Lats", "3", "179.9999998"); // an average of 44.99999995: minutes that round to 60 carry
+    sampler.Load();
+    EXPECT_EQ(view.shown["lat3"], "45" + Deg + " 0.00000' S");
 }
 
 TEST_F(LongTermSamplerTest, StartWaitsForTheFirstPositionWithoutBlocking)
