@@ -8,8 +8,8 @@
 //   #store SECTION KEY VALUE (an entry as a damaged file may hold it, read
 //   by the window opened again without saving)
 // Rows 0 to 2 start enabled (1 Secs, 1 Mins, 1 Hours) and sampling is
-// started. Nothing shown may hold a NUL, no average may show 60 minutes and
-// no count may turn negative.
+// started. Nothing the averaging works out may show a NUL, no average may
+// show 60 minutes and no count may turn negative.
 #include "FuzzSupport.h"
 
 #include "common/ProgramSettings.h"
@@ -54,7 +54,10 @@ struct NoNulView : ILongTermView {
     void ShowRowChoices(int, bool, std::string_view interval, std::string_view type) override { Shown(interval), Shown(type); }
     void UntickRow(int) override {}
     void ShowAltitude(std::string_view average, std::string_view samples) override { Shown(average), Shown(samples); }
-    void ShowThreshold(std::string_view text) override { Shown(text); }
+    void ShowThreshold(std::string_view) override {} // the user's own text, as typed or stored
+    void ShowSpread(int) override {}
+    void ShowAltitudeSpread(std::string_view sigmaUp) override { Shown(sigmaUp); }
+    void ShowHeldCounts(const HeldCounts&) override {}
     void DisableStart() override {}
 };
 
