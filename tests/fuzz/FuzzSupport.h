@@ -3,14 +3,18 @@
 // What the fuzz targets share: a check that stops the run with a message, a
 // scratch folder for the files a run writes, and the checks every receiver
 // state must pass.
+#include "nmea/GnssState.h"
 #include "nmea/GpsState.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <algorithm>
 #include <string>
 #include <system_error>
+#include <tuple>
+#include <vector>
 #include <unistd.h>
 
 namespace trakora::fuzz {
@@ -62,6 +66,31 @@ inline void RequireSane(const GpsState& g)
                 "waypoint coordinates are finite");
     for (int k = g.SentenceFieldCount; k < MaxSentenceFields; ++k)
         Require(g.SentenceField[k].empty(), "no field is left over after the last one");
+}
+
+// The satellite table within its sizes and every angle within its range.
+inline void RequireSane(const GnssState& gnss)
+{
+    const SatelliteTable& table = gnss.Satellites;
+    Require(table.Count() >= 0 && table.Count() <= MaxSatellites && table.UsedCount() <= table.Count(),
+            "the satellite table holds at most its size");
+    Require(table.GroupCount() >= 0 && table.GroupCount() <= MaxGsvGroups, "the GSV groups fit their table");
+    table.ForEach([](const SatelliteEntry& e) {
+        Require(e.Id.Valid() && e.SignalCount <= MaxSignalsPerSatellite, "a listed satellite has a number and room");
+        Require(e.Elevation == UnknownAngle || (e.Elevation >= -90 && e.Elevation <= 90), "elevations within -90..90");
+        Require(e.Azimuth == UnknownAngle || (e.Azimuth >= 0 && e.Azimuth <= 359), "azimuths within 0..359");
+    });
+}
+
+// What the satellite table shows, in an order of its own, for comparing two tables.
+inline auto Shown(const GnssState& gnss)
+{
+    std::vector<std::tuple<int, int, int, int, int, bool>> satellites;
+    gnss.Satellites.ForEach([&](const SatelliteEntry& e) {
+        satellites.emplace_back(static_cast<int>(e.Id.System), e.Id.Number, e.Elevation, e.Azimuth, e.BestSnr(), e.Used);
+    });
+    std::sort(satellites.begin(), satellites.end());
+    return std::tuple(satellites, gnss.FaaMode, gnss.NavStatus, gnss.UtcFraction);
 }
 
 } // namespace trakora::fuzz

@@ -1,6 +1,7 @@
 // The input path from raw bytes: cut into lines once as a serial port's
-// stream (in reads of 1 to 97 bytes, the first byte choosing) and once as a
-// log file, each line dispatched with every group recorded. After every line
+// stream (in reads of 1 to 97 bytes) and once as a log file, each line
+// dispatched with every group recorded, for GPS talkers only or all (the
+// first byte choosing both). After every line
 // the state is sane; at the end every recorded line ends with CR LF, passes
 // its checksum and decodes again, and replaying each recording through the
 // log reader gives the state it was recorded from.
@@ -30,8 +31,9 @@ struct NoMessages : IMessageSink {
 
 // The dispatcher and its state, recording every group to `recordTo` unless empty.
 struct Decoding {
-    explicit Decoding(const std::string& recordTo)
+    Decoding(const std::string& recordTo, TalkerFilter talkers)
     {
+        Settings.Talkers = talkers;
         if (recordTo.empty())
             return;
         std::ofstream(recordTo, std::ios::trunc);
@@ -47,15 +49,17 @@ struct Decoding {
                 "every decoded line is recorded");
         Recorded += result.Recorded;
         fuzz::RequireSane(*Gps);
+        fuzz::RequireSane(*Gnss);
         return result;
     }
 
     NMEAParse Parse;
     std::unique_ptr<GpsState> Gps = std::make_unique<GpsState>();
+    std::unique_ptr<GnssState> Gnss = std::make_unique<GnssState>();
     ProgramSettings Settings;
     LogFile Log;
     NoMessages Messages;
-    SentenceDispatcher Dispatcher{Parse, *Gps, Settings, Log, Messages};
+    SentenceDispatcher Dispatcher{Parse, *Gps, *Gnss, Settings, Log, Messages};
     long long Recorded = 0;
 };
 
@@ -86,12 +90,13 @@ void RequireReplaysAlike(const std::string& path, Decoding& live)
     }
     Require(lines == live.Recorded, "the recording holds every recorded line");
 
-    Decoding replay("");
+    Decoding replay("", live.Settings.Talkers);
     LineFileReader reader;
     Require(reader.Open(path).Ok, "the recording can be read");
     for (std::string line; reader.ReadLine(line);)
         Require(replay.Dispatch(line).Outcome == DispatchResult::Decoded, "every recorded line decodes again");
     Require(SameStateBesidesSentence(*live.Gps, *replay.Gps), "the recording replays to the same state");
+    Require(fuzz::Shown(*live.Gnss) == fuzz::Shown(*replay.Gnss), "the recording replays to the same satellites");
 }
 
 } // namespace
@@ -100,9 +105,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::string dir = fuzz::ScratchDir().string();
+    const TalkerFilter talkers = size > 0 && (data[0] & 0x80) ? TalkerFilter::GpsOnly : TalkerFilter::AllGnss;
 
     {
-        Decoding serial(dir + "/serial.TKL");
+        Decoding serial(dir + "/serial.TKL", talkers);
         SerialLineCutter cutter;
         const std::size_t read = size == 0 ? 1 : 1 + data[0] % 97;
         std::string line;
@@ -116,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         const std::string input = dir + "/input.TKL";
         std::ofstream(input, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(size));
-        Decoding file(dir + "/file.TKL");
+        Decoding file(dir + "/file.TKL", talkers);
         LineFileReader reader;
         Require(reader.Open(input).Ok, "the input can be read");
         for (std::string line; reader.ReadLine(line);) {

@@ -150,11 +150,12 @@ struct Rig {
     }
 
     std::unique_ptr<GpsState> Gps = std::make_unique<GpsState>();
+    std::unique_ptr<GnssState> Gnss = std::make_unique<GnssState>();
     ProgramSettings Settings;
     NMEAParse Parse;
     NoMessages Messages;
     NoLog Log;
-    SentenceDispatcher Dispatcher{Parse, *Gps, Settings, Log, Messages};
+    SentenceDispatcher Dispatcher{Parse, *Gps, *Gnss, Settings, Log, Messages};
     MemorySettingsStore Store;
     Clock Time;
     NoNulView View;
