@@ -15,6 +15,7 @@ sends satellites in view must list at least ten.
 import json
 import math
 import re
+import struct
 import subprocess
 import sys
 
@@ -77,14 +78,23 @@ def checksum_ok(line):
     return line[star + 1:star + 3] == b"%02X" % value
 
 
-def degrees(field):
-    """ddmm.mmmm as degrees; an empty or unreadable field is 0."""
-    try:
-        value = float(field)
-    except ValueError:
+PLAIN_NUMBER = re.compile(rb"^ *[+-]?(\d+\.?\d*|\.\d+) *$")
+
+
+def degrees(field, letter, limit, letters):
+    """ddmm.mmmm as degrees; 0 when the field is empty or unreadable, negative,
+    beyond `limit` degrees (in single precision), or its hemisphere letter is
+    neither blank nor one of `letters`."""
+    if not PLAIN_NUMBER.match(field) or letter.strip(b" ") not in (b"",) + letters:
+        return 0.0
+    value = float(field)
+    if math.copysign(1.0, value) < 0:
         return 0.0
     whole = math.floor(value / 100)
-    return whole + (value - 100 * whole) / 60
+    result = whole + (value - 100 * whole) / 60
+    if result > limit + 1 or struct.unpack("f", struct.pack("f", result))[0] > limit:
+        return 0.0
+    return result
 
 
 def last_position(lines):
@@ -104,8 +114,8 @@ def last_position(lines):
             at = 3 if kind == b"RMC" else 2
         if len(fields) < at + 4:
             continue
-        found = (degrees(fields[at]), fields[at + 1].decode("latin-1"),
-                 degrees(fields[at + 2]), fields[at + 3].decode("latin-1"))
+        found = (degrees(fields[at], fields[at + 1], 90, (b"N", b"S")), fields[at + 1].decode("latin-1"),
+                 degrees(fields[at + 2], fields[at + 3], 180, (b"E", b"W")), fields[at + 3].decode("latin-1"))
     return found
 
 
