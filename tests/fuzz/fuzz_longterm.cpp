@@ -3,7 +3,8 @@
 // sampling pass following every $GPGGA one second later; or a command:
 //   #tick N             N seconds on, then a pass
 //   #start, #save, #clear y|n, #reload (the window closed and opened again)
-//   #enable R 0|1, #interval R TEXT, #type R TEXT, #threshold TEXT
+//   #enable R 0|1, #interval R N (none or 1..60, as the window's list),
+//   #type R N (none, Secs, Mins, Hours), #threshold TEXT
 //   #format N (degree format), #unit XX (small unit)
 //   #store SECTION KEY VALUE (an entry as a damaged file may hold it, read
 //   by the window opened again without saving)
@@ -132,10 +133,12 @@ struct Rig {
             Reopen(true);
         } else if (command == "#enable") {
             Sampler->SetEnabled(row, rest == "1");
-        } else if (command == "#interval") {
-            Sampler->SetInterval(row, rest);
+        } else if (command == "#interval") { // the window's list: none or 1 to 60
+            const unsigned long n = std::strtoul(rest.c_str(), nullptr, 10) % 61;
+            Sampler->SetInterval(row, n == 0 ? std::string() : std::to_string(n));
         } else if (command == "#type") {
-            Sampler->SetType(row, rest);
+            static const char* const types[] = {"", "Secs", "Mins", "Hours"};
+            Sampler->SetType(row, types[std::strtoul(rest.c_str(), nullptr, 10) % 4]);
         } else if (command == "#threshold") {
             Sampler->SetThreshold(first);
         } else if (command == "#format") {
