@@ -77,7 +77,7 @@ void CheckDMS(double angle)
     const double minutes = std::strtod(text.substr(sign + Degree.size() + 1, 2).c_str(), nullptr);
     const double seconds = std::strtod(text.substr(sign + Degree.size() + 5, 5).c_str(), nullptr);
     Require(minutes < 60 && seconds < 60, "FormatDMS shows no 60 minutes or seconds");
-    if (angle < 10000) // the degrees fit their four characters
+    if (angle < 9999) // the degrees fit their four characters, also after carrying
         Require(std::fabs(degrees + minutes / 60 + seconds / 3600 - angle) <= 0.005 / 3600 + 1e-9,
                 "FormatDMS shows the angle");
 }
