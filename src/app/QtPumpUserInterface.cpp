@@ -1,16 +1,14 @@
 #include "app/QtPumpUserInterface.h"
 
-#include "common/WindowRoutines.h"
+#include "common/ProgramMessageBox.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 namespace trakora {
 
 void QtMessageBox::ShowMessage(std::string_view text)
 {
-    QMessageBox::information(m_parent ? m_parent() : nullptr, QApplication::applicationName(), Q(text),
-                             QMessageBox::Ok);
+    ShowProgramMessage(m_parent ? m_parent() : nullptr, text);
 }
 
 void QtPumpUserInterface::Yield()

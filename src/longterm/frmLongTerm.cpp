@@ -1,5 +1,6 @@
 #include "longterm/frmLongTerm.h"
 
+#include "common/ProgramMessageBox.h"
 #include "common/WindowRoutines.h"
 #include "longterm/GpxWaypoint.h"
 #include "longterm/LongTermDetailsPane.h"
@@ -13,7 +14,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 
@@ -82,8 +82,7 @@ public:
     void Yield() override { QCoreApplication::processEvents(); }
     bool AskYesNo(std::string_view title, std::string_view question) override
     {
-        return QMessageBox::question(m_window, Q(title), Q(question), QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::No) == QMessageBox::Yes;
+        return AskProgramQuestion(m_window, question, Q(title));
     }
 
 private:
@@ -288,7 +287,7 @@ void frmLongTerm::ChooseExportFile()
         return;
     QString error;
     if (!ExportTo(path, error))
-        QMessageBox::warning(this, "Export", QStringLiteral("Could not write %1: %2").arg(path, error));
+        ShowProgramMessage(this, QStringLiteral("Could not write %1: %2").arg(path, error).toStdString(), "Export");
 }
 
 void frmLongTerm::CopyPosition()

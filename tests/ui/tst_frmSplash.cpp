@@ -1,5 +1,7 @@
+#include "common/ProgramMessageBox.h"
 #include "dialogs/frmSplash.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
@@ -40,6 +42,25 @@ private slots:
 
         QVERIFY(!QTest::qWaitFor([this] { return !m_splash || !m_splash->isVisible(); }, 1500));
         QTRY_VERIFY_WITH_TIMEOUT(m_splash.isNull(), 2500);
+    }
+
+    // Messages are built with the line breaks in force: carriage returns once the About box has shown.
+    void MessageBoxesBreakLinesAtEitherBreakAndLeaveRoomForTheirTitle()
+    {
+        const struct { const char* built; const char* shown; } cases[] = {
+            {"a\r\rb", "a\n\nb"}, {"a\n\nb", "a\n\nb"}, {"a\r\nb\rc", "a\nb\nc"}, {"a\n\rb", "a\n\nb"},
+        };
+        for (const auto& c : cases)
+            QCOMPARE(trakora::MakeProgramMessageBox(nullptr, c.built)->text(), QString(c.shown));
+
+        // A window frame draws the (bold) title beside its icon and buttons.
+        const QString title = QStringLiteral("A title longer than the message below it");
+        auto box = trakora::MakeProgramMessageBox(nullptr, "End of file.", QMessageBox::Ok, QMessageBox::Ok, title);
+        box->show();
+        QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        QVERIFY(box->width() >= metrics.horizontalAdvance(title) + 4 * metrics.height());
     }
 
     void ClosesAtTheFirstClick()
