@@ -273,8 +273,9 @@ bool InputPump::OpenInputLog(long long resumeAt)
     m_services.Ui.ShowMessage("Cannot open input file.  Please check the settings screen." +
                               m_settings.DoubleLineBreak + "Error # " + std::to_string(opened.ErrorNumber) +
                               " - " + opened.ErrorText);
-    m_services.Ui.OpenSettingsDialog();
+    // Stopped before the dialog opens, so that it lets another log be chosen.
     m_settings.InputRunning = FlagClear;
+    m_services.Ui.OpenSettingsDialog();
     return false;
 }
 
@@ -333,10 +334,13 @@ void InputPump::SerialFailed()
     const std::string device = m_services.Port.Device();
     const std::string reason = m_services.Port.FailureText();
     m_services.Port.Close();
-    m_services.Ui.ShowMessage("Comm Port " + std::to_string(m_settings.CommPort) + " (" + device +
-                              ") stopped delivering data: " + reason + m_settings.DoubleLineBreak +
-                              "Input has stopped; everything received so far is kept. Choose Start New to try "
-                              "again.");
+    // The system's words ("Resource temporarily unavailable") do not say
+    // what happened, so they come last, for the record.
+    m_services.Ui.ShowMessage("The receiver on Comm Port " + std::to_string(m_settings.CommPort) + " (" + device +
+                              ") was disconnected." + m_settings.DoubleLineBreak +
+                              "Input has stopped; everything received so far is kept. Connect the receiver again "
+                              "and choose Start New to reopen " + device + "." + m_settings.DoubleLineBreak +
+                              "(The system reported: " + reason + ")");
 }
 
 int InputPump::FreeFileNumber() const

@@ -63,11 +63,11 @@ struct ScriptedClock : IClock {
 struct FakeUi : IPumpUserInterface {
     void ShowMessage(std::string_view text) override { Shown.emplace_back(text); }
     void Yield() override { if (OnYield) OnYield(); }
-    void OpenSettingsDialog() override { ++SettingsOpened; }
+    void OpenSettingsDialog() override { ++SettingsOpened, OnSettings ? OnSettings() : void(); }
 
     std::vector<std::string> Shown;
     int SettingsOpened = 0;
-    std::function<void()> OnYield;
+    std::function<void()> OnYield, OnSettings;
 };
 
 struct RefreshLog : IRefreshTargets {

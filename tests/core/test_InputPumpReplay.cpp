@@ -144,10 +144,12 @@ TEST_F(Replay, OutputLogFollowsWriteDataAndLogsThatCannotBeOpenedAreReported)
     EXPECT_EQ(rig.Ui.Shown.at(2), "Error 2 opening output file: missing/out.TKL\n\nNo such file or directory");
     EXPECT_TRUE(rig.Settings.WriteData == 0 && rig.Raw.Lines.size() == 6u) << "recording off, input goes on";
 
+    std::int32_t runningAtDialog = FlagSet; // the dialog offers another log only while input is stopped
+    rig.Ui.OnSettings = [&] { runningAtDialog = rig.Settings.InputRunning; };
     rig.Settings.InputFileName = "absent.TKL", rig.Pump.Start(); // the settings are opened and input stops
     EXPECT_EQ(rig.Ui.Shown.back(), "Cannot open input file.  Please check the settings screen.\n\n"
                                    "Error # 2 - No such file or directory");
-    EXPECT_TRUE(rig.Ui.SettingsOpened == 1 && rig.Settings.InputRunning == FlagClear && rig.Timer1.Current == 0);
+    EXPECT_TRUE(rig.Ui.SettingsOpened == 1 && runningAtDialog == FlagClear && rig.Timer1.Current == 0);
 }
 
 } // namespace

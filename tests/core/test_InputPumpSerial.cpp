@@ -117,9 +117,10 @@ TEST(InputPumpSerial, PortFailuresAreNamedOnceAndTheNextStartTriesAgain)
     rig.Pump.Timer1Tick(), rig.Pump.Timer1Tick();
     EXPECT_EQ(rig.Gps->UtcTime, "120010") << "lines received before the failure are decoded";
     EXPECT_THAT(rig.Ui.Shown, ElementsAre(_, _, _, // the user is told once
-                                          "Comm Port 3 (/dev/ttyS2) stopped delivering data: Input/output error\n\n"
-                                          "Input has stopped; everything received so far is kept. Choose Start New "
-                                          "to try again."));
+                                          "The receiver on Comm Port 3 (/dev/ttyS2) was disconnected.\n\n"
+                                          "Input has stopped; everything received so far is kept. Connect the "
+                                          "receiver again and choose Start New to reopen /dev/ttyS2.\n\n"
+                                          "(The system reported: Input/output error)"));
     EXPECT_TRUE(rig.Settings.InputRunning == FlagClear && rig.Settings.CommNeedsOpen == FlagSet && !rig.Port.IsOpen);
     EXPECT_TRUE(rig.Timer1.Current == 0 && rig.Velmor.Current == 0);
     EXPECT_THAT(rig.Port.OpenedNumbers, ElementsAre(3, 3, 3, 3));
