@@ -54,6 +54,14 @@ QString QtSettingsStore::DefaultPath()
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Trakora.conf");
 }
 
+std::string QtSettingsStore::OpeningNotice() const
+{
+    if (m_damagedCopy.isEmpty())
+        return {};
+    return "The settings file " + m_path.toStdString() + " could not be read. It was set aside as " +
+           m_damagedCopy.toStdString() + ", and this run starts from the default settings.";
+}
+
 std::optional<std::string> QtSettingsStore::Lookup(const QString& name) const
 {
     if (const auto held = m_pending.find(name); held != m_pending.end())

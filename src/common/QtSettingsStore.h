@@ -36,6 +36,8 @@ public:
     void Save(std::string_view section, std::string_view key, std::string_view value) override;
     void Flush() override;
     void ReportWriteFailuresTo(IMessageSink* messages) override { m_messages = messages; }
+    // Names the damaged file and its copy when the file was set aside.
+    std::string OpeningNotice() const override;
 
     QString Path() const { return m_path; }
     // The copy of a damaged file made at start ("" when the file was sound).

@@ -20,6 +20,9 @@ public:
     virtual void Flush() {}
     // Where a store that writes to a medium says, once, that writing failed.
     virtual void ReportWriteFailuresTo(IMessageSink* /*messages*/) {}
+    // What the user must be told about how the store was opened (a damaged
+    // file set aside), or nothing.
+    virtual std::string OpeningNotice() const { return {}; }
 };
 
 // A store held in memory: used by the tests and by tools that must not touch
