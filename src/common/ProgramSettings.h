@@ -61,6 +61,9 @@ struct ProgramSettings {
     std::int32_t OutputFileNumber = -1;
     std::int16_t OutputFileChosen = 0;
     std::int32_t AppClosing = 0;
+    // Set by the main window while it opens a window asked for on the command
+    // line: such a window leaves its Showing entry alone, opened or closed.
+    std::int32_t OpeningForThisRun = 0;
 
     // Texts used to build multi-line messages.
     std::string LineBreak = "\n";

@@ -19,13 +19,25 @@ TrackedWindow::TrackedWindow(ProgramContext& context, std::string section, std::
 
 void TrackedWindow::MarkOpen()
 {
-    m_context.Store.Save("Showing", m_showingKey, FlagText(true));
+    m_forThisRunOnly = m_context.Settings.OpeningForThisRun != 0;
+    if (!m_forThisRunOnly)
+        m_context.Store.Save("Showing", m_showingKey, FlagText(true));
     m_context.Settings.*m_showingFlag = FlagSet;
 }
 
 void TrackedWindow::RestorePosition()
 {
+    const char* const missing = "\n"; // a value the program never writes
+    m_hasStoredPlace = m_context.Store.Get(m_section, "Left", missing) != missing &&
+                       m_context.Store.Get(m_section, "Top", missing) != missing;
     move(RestoredPosition(m_context.Store, m_section));
+}
+
+bool TrackedWindow::ReceiverHasReported() const
+{
+    const GpsState& gps = m_context.Gps;
+    return gps.UtcTime[0] != '\0' || gps.RMCStatus[0] != '\0' || gps.GLLStatus[0] != '\0' ||
+           gps.FixQuality[0] != '\0' || gps.SatsInView != 0;
 }
 
 QSize TrackedWindow::AvailableClientSize() const
@@ -40,8 +52,10 @@ void TrackedWindow::showEvent(QShowEvent* event)
     // another screen or scale factor, or a damaged one, never leaves the
     // window off the screen. Later shows (a frame taken away or given back)
     // keep the place the window has.
-    if (!m_opened)
+    if (!m_opened) {
+        FitLabelsToLineHeight(*this);
         FitOnScreen(*this);
+    }
     m_opened = true;
     QWidget::showEvent(event);
 }
@@ -68,7 +82,8 @@ void TrackedWindow::closeEvent(QCloseEvent* event)
 {
     BeforeClose();
     if (!m_context.Settings.AppClosing) {
-        m_context.Store.Save("Showing", m_showingKey, FlagText(false));
+        if (!m_forThisRunOnly)
+            m_context.Store.Save("Showing", m_showingKey, FlagText(false));
         m_context.Settings.*m_showingFlag = FlagClear;
     }
     SavePlacement();

@@ -13,7 +13,8 @@ namespace trakora {
 
 // A display window that remembers whether it was open and where it stood:
 // it writes "-1" under Showing/<key> when it opens and "0" when the user
-// closes it (not when the program closes it at exit), and saves its placement
+// closes it (not when the program closes it at exit, and never when it was
+// opened for this run only), and saves its placement
 // under its section whenever it is activated, deactivated or closed while not
 // minimised. It can be dragged by any surface handed to EnableDragMove.
 class TrackedWindow : public QWidget {
@@ -22,6 +23,9 @@ public:
                   std::int32_t ProgramSettings::*showingFlag, QWidget* parent = nullptr);
 
     const std::string& Section() const { return m_section; }
+    // False when the store held no Left or Top for the window: it stands
+    // wherever the program puts it.
+    bool HasStoredPlace() const { return m_hasStoredPlace; }
 
 protected:
     // Writes the open-window entry and sets the window's flag; call on load.
@@ -30,6 +34,9 @@ protected:
     // screen gives 0). When the window opens it is fitted onto its screen.
     void RestorePosition();
     void SavePlacement();
+    // True once a sentence has filled what the display windows show: a
+    // window opened then refreshes at once, even with input stopped.
+    bool ReceiverHasReported() const;
     // The largest client size that fits the screen the window stands on.
     QSize AvailableClientSize() const;
 
@@ -54,6 +61,8 @@ private:
     QPoint m_dragOrigin;
     bool m_dragActive = false;
     bool m_opened = false;
+    bool m_hasStoredPlace = false;
+    bool m_forThisRunOnly = false;
 };
 
 } // namespace trakora

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
+#include <QValidator>
 #include <QWidget>
 
 #include <algorithm>
@@ -100,8 +101,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show)
+        if (event->type() == QEvent::Show) {
+            FitLabelsToLineHeight(*static_cast<QWidget*>(watched));
             FitOnScreen(*static_cast<QWidget*>(watched));
+        }
         return false;
     }
 };
@@ -135,6 +138,37 @@ private:
     bool m_decimal;
     const ProgramSettings& m_settings;
 };
+
+// Text that arrives other than by a typed key (pasted, dropped) passes the
+// same filter character by character; the line edit undoes a refused change.
+class NumericTextValidator : public QValidator {
+public:
+    NumericTextValidator(QObject* parent, bool minus, bool decimal, const ProgramSettings& settings)
+        : QValidator(parent), m_minus(minus), m_decimal(decimal), m_settings(settings)
+    {
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        for (QChar c : input)
+            if (NumericKeyFilter(c.unicode(), m_minus, m_decimal, m_settings) == 0)
+                return Invalid;
+        return Acceptable;
+    }
+
+private:
+    bool m_minus;
+    bool m_decimal;
+    const ProgramSettings& m_settings;
+};
+
+// A caption as drawn: "&&" is an ampersand, a single '&' marks the access key.
+QString DrawnText(QString caption)
+{
+    caption.replace(QLatin1String("&&"), QString(QChar(1)));
+    caption.remove(QLatin1Char('&'));
+    return caption.replace(QChar(1), QLatin1Char('&'));
+}
 
 } // namespace
 
@@ -284,6 +318,11 @@ void HighlightControl(QWidget* control)
     }
 }
 
+bool IsHighlighted(const QWidget* control)
+{
+    return Tag(control) == "HI";
+}
+
 void UnhighlightControl(QWidget* control)
 {
     if (Tag(control) != "HI")
@@ -325,6 +364,32 @@ char16_t NumericKeyFilter(char16_t key, bool minusAllowed, bool decimalAllowed, 
 void InstallNumericKeyFilter(QWidget* edit, bool minusAllowed, bool decimalAllowed, const ProgramSettings& settings)
 {
     edit->installEventFilter(new NumericKeyFilterObject(edit, minusAllowed, decimalAllowed, settings));
+    if (auto* line = qobject_cast<QLineEdit*>(edit))
+        line->setValidator(new NumericTextValidator(line, minusAllowed, decimalAllowed, settings));
+}
+
+void FitLabelsToLineHeight(QWidget& window)
+{
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        const int needed = label->fontMetrics().height() + 2 * label->frameWidth();
+        if (label->height() < needed)
+            label->resize(label->width(), needed);
+    }
+}
+
+QSize HighlightedSizeHint(const QWidget* control)
+{
+    QSize hint = control->sizeHint();
+    QString text;
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        text = DrawnText(button->text());
+    else if (const auto* label = qobject_cast<const QLabel*>(control))
+        text = DrawnText(label->text());
+    QFont bold = control->font();
+    bold.setBold(true);
+    const int widening = QFontMetrics(bold).horizontalAdvance(text) - control->fontMetrics().horizontalAdvance(text);
+    hint.rwidth() += std::max(0, widening);
+    return hint;
 }
 
 void CenterForm(QWidget& window)

@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <string_view>
@@ -15,7 +16,18 @@ class QObject;
 namespace trakora {
 
 // Lengths are given in twips (1/1440 inch) and mapped to pixels by the
-// screen's logical resolution.
+// screen's logical resolution, here and nowhere else. What the twips of a
+// window measure:
+// - Left and Top, stored and restored, place the outer frame's top-left
+//   corner (as QWidget::move() and pos() take it).
+// - Width and Height, as SaveWindowPlacement writes them and as the raw NMEA
+//   window and the sky plot read them back, are the client area's.
+// - Design sizes are client sizes: Position Information 3705 x 3285, Data
+//   Status 3990 x 795, Satellite Information 5380 (9615 extended) x 4095,
+//   the sky plot 3708 wide below its menu bar, Long Term Position 5985 high,
+//   the Settings dialog 7560 x 5040, the splash 6000 x 3375. The main window
+//   is 3825 wide in its client area and exactly as high as its menu bar and
+//   the rows shown below it.
 int TwipsToPixelsX(double twips);
 int TwipsToPixelsY(double twips);
 double PixelsToTwipsX(int pixels);
@@ -48,7 +60,8 @@ QRect FitRect(const QRect& frame, const QRect& area);
 // screen it stands on and moves it wholly onto that area. Every window is
 // fitted when it opens, after its stored placement has been applied.
 void FitOnScreen(QWidget& window);
-// Fits the window each time it is shown (windows that are no TrackedWindow).
+// Fits the window, and its labels to their line height, each time it is
+// shown (windows that are no TrackedWindow).
 void FitOnScreenWhenShown(QWidget& window);
 
 // Focus marking: the control's "tag" property is "HI" while highlighted and
@@ -56,6 +69,7 @@ void FitOnScreenWhenShown(QWidget& window);
 // fifth while highlighted; text boxes select their text; labels turn bold.
 void HighlightControl(QWidget* control);
 void UnhighlightControl(QWidget* control);
+bool IsHighlighted(const QWidget* control);
 void GrowControl(QWidget* control);
 void ShrinkControl(QWidget* control);
 
@@ -68,8 +82,20 @@ void InstallFocusHighlight(QWidget* control, QWidget* partner = nullptr);
 // decimalAllowed pass.
 char16_t NumericKeyFilter(char16_t key, bool minusAllowed, bool decimalAllowed, const ProgramSettings& settings);
 
-// Filters every key typed into `edit` (a QLineEdit) through NumericKeyFilter.
+// Filters what enters `edit` (a QLineEdit) through NumericKeyFilter: every
+// typed key, and every character of pasted or dropped text (a paste with one
+// character the filter refuses is refused whole, with the one beep).
 void InstallNumericKeyFilter(QWidget* edit, bool minusAllowed, bool decimalAllowed, const ProgramSettings& settings);
+
+// Gives every label of the window whose height is below its font's line
+// height (and frame) that height, keeping its top: a label drawn for the
+// design font is never cut in the font the system substitutes. Windows run
+// it as they open.
+void FitLabelsToLineHeight(QWidget& window);
+
+// The size hint of a control as it is while highlighted (bold), so layouts
+// leave it room to turn bold in.
+QSize HighlightedSizeHint(const QWidget* control);
 
 // Centres the window on the screen unless it is maximised.
 void CenterForm(QWidget& window);

@@ -2,16 +2,21 @@
 #include "dialogs/QtFileChooser.h"
 #include "dialogs/frmSettings.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -247,6 +252,33 @@ private slots:
         LoadProgramSettings(restarted, m_w->Gps, m_w->Store);
         QCOMPARE(std::tuple(restarted.CommDevice, restarted.CommBaud, restarted.Talkers),
                  std::tuple(std::string("/dev/ttyACM0"), AutoBaud, TalkerFilter::AllGnss));
+    }
+
+    void PastedOrDroppedTextPassesTheKeyFilterWhole()
+    {
+        Open();
+        auto* hours = Find<QLineEdit>("txtUTCHour");
+        const auto paste = [hours](const QString& text) {
+            QGuiApplication::clipboard()->setText(text);
+            QTest::keyClick(hours, Qt::Key_V, Qt::ControlModifier);
+        };
+        const auto drop = [hours](const QString& text) {
+            QMimeData data;
+            data.setText(text);
+            QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QDragMoveEvent move(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent dropped(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            for (QEvent* step : std::initializer_list<QEvent*>{&enter, &move, &dropped})
+                QApplication::sendEvent(hours, step);
+        };
+        const struct { std::function<void(const QString&)> put; const char* text; const char* shown; } cases[] = {
+            {paste, "-7", ""}, {paste, "7", "7"}, {paste, "1a", ""}, {drop, "1.5", ""}, {drop, "12", "12"},
+        };
+        for (const auto& c : cases) {
+            hours->clear();
+            c.put(QString::fromLatin1(c.text));
+            QCOMPARE(hours->text(), QString::fromLatin1(c.shown));
+        }
     }
 
     void ChoicesEnableTheirControlsAndCancelKeepsOnlyThePlacement()
