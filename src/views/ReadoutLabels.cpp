@@ -3,6 +3,8 @@
 #include "common/ProgramSettings.h"
 #include "common/WindowRoutines.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -31,12 +33,17 @@ QFont DialogFont(double points, bool bold)
 QFont FixedPitchFont(double points, bool bold)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                      QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
+    // The look-alikes of Courier New first, then any monospace face.
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS"),
+                      QStringLiteral("Nimbus Mono L"), QStringLiteral("DejaVu Sans Mono")});
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     font.setPointSizeF(points);
     font.setBold(bold);
+    // Where none of them is installed the matching may settle on a
+    // proportional face: the system's own monospace family then.
+    if (!QFontInfo(font).fixedPitch())
+        font.setFamilies({QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
     return font;
 }
 
@@ -77,6 +84,8 @@ QLabel* AddCaptionLabel(QWidget* parent, const char* objectName, const char* tex
                          Qt::AlignRight | Qt::AlignTop);
 }
 
+Readout::Readout(QLabel* label) : m_label(label), m_name(label->accessibleName()) {}
+
 void Readout::Show(std::string_view utf8)
 {
     const std::size_t nul = utf8.find('\0');
@@ -85,11 +94,17 @@ void Readout::Show(std::string_view utf8)
     if (utf8 == m_shown)
         return;
     m_shown.assign(utf8);
-    m_label->setText(Q(m_shown));
+    const QString text = Q(m_shown);
+    m_label->setText(text);
+    const QString value = text.trimmed();
+    m_label->setAccessibleName(value.isEmpty() ? m_name : m_name + QLatin1Char(' ') + value);
 }
 
-ValidityBackground::ValidityBackground(QWidget* window) : m_window(window)
+ValidityBackground::ValidityBackground(QWidget* window, std::initializer_list<const Readout*> described)
+    : m_window(window)
 {
+    for (const Readout* readout : described)
+        m_described.push_back(readout->Label());
     m_window->setAutoFillBackground(true);
     Paint(false);
 }
@@ -106,7 +121,10 @@ void ValidityBackground::Paint(bool white)
     QPalette palette = m_window->palette();
     palette.setColor(QPalette::Window, white ? QColor(255, 255, 255) : QColor(255, 0, 0));
     m_window->setPalette(palette);
-    m_window->setAccessibleDescription(white ? QStringLiteral("valid") : QStringLiteral("invalid"));
+    const QString state = white ? QStringLiteral("valid data") : QStringLiteral("invalid data");
+    m_window->setAccessibleDescription(state);
+    for (QLabel* label : m_described)
+        label->setAccessibleDescription(state);
 }
 
 } // namespace trakora

@@ -4,8 +4,10 @@
 #include <QFont>
 #include <QString>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QLabel;
 class QWidget;
@@ -32,8 +34,8 @@ QLabel* PlaceTwipsLabel(QLabel* label, const char* objectName, const QString& te
                         double top, double width, double height, Qt::Alignment alignment,
                         bool bordered = false);
 
-// A bordered, centred value label named for screen readers, and a
-// right-aligned caption label.
+// A bordered, centred value label named for screen readers (a Readout adds
+// its value to the name), and a right-aligned caption label.
 QLabel* AddValueLabel(QWidget* parent, const char* objectName, const char* accessibleName, double left,
                       double top, double width, double height);
 QLabel* AddCaptionLabel(QWidget* parent, const char* objectName, const char* text, double left, double top,
@@ -41,25 +43,29 @@ QLabel* AddCaptionLabel(QWidget* parent, const char* objectName, const char* tex
 
 // A label that is rewritten only when its text changes, so a steady
 // receiver costs no repaint. Text is cut at its first NUL: a receiver field
-// that no sentence has filled yet shows as nothing.
+// that no sentence has filled yet shows as nothing. The label's accessible
+// name is what it is named at the start followed by the value shown
+// ("Latitude 17° 44' 52.08\"S"), so a screen reader reads the value.
 class Readout {
 public:
-    explicit Readout(QLabel* label) : m_label(label) {}
+    explicit Readout(QLabel* label);
     void Show(std::string_view utf8);
     QLabel* Label() const { return m_label; }
 
 private:
     QLabel* m_label;
+    QString m_name;
     std::string m_shown;
 };
 
 // The window background that tells valid data (white) from invalid (red).
-// The colour, and the matching accessible description "valid"/"invalid",
-// are written only when they change.
+// The same is told in words to screen readers: the accessible description
+// of the window and of the given labels is "valid data" or "invalid data".
+// Both are written only when they change.
 class ValidityBackground {
 public:
     // Starts red, the colour of a window that has seen no valid data yet.
-    explicit ValidityBackground(QWidget* window);
+    ValidityBackground(QWidget* window, std::initializer_list<const Readout*> described);
     void Show(bool valid);
     bool IsWhite() const { return m_white; }
 
@@ -67,6 +73,7 @@ private:
     void Paint(bool white);
 
     QWidget* m_window;
+    std::vector<QLabel*> m_described;
     bool m_white = false;
 };
 

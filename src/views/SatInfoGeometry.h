@@ -53,6 +53,10 @@ constexpr int SignalCeiling = 50;
 
 inline const QColor UsedGaugeColor{0, 0, 192};
 inline const QColor UnusedGaugeColor{192, 192, 192};
+// The grey of a satellite not used in the fix: on the white cells it reads
+// at a contrast above 4.5:1, where the toolkit's disabled grey does not.
+inline const QColor UnusedTextColor{109, 109, 109};
+inline const QColor CellColor{255, 255, 255};
 inline const QColor NoFixColor{255, 0, 0};
 inline const QColor FixColor{255, 255, 255};
 

@@ -26,8 +26,8 @@ frmDataStat::frmDataStat(ProgramContext& context, QWidget* parent)
     : TrackedWindow(context, "DataStat", "DataStat", &ProgramSettings::ShowingDataStat, parent),
       m_datum(AddValueLabel(this, "lblDatum", "Datum", 795, 120, 1050, 225)),
       m_validity(AddValueLabel(this, "lblValidity", "Data", 2565, 120, 1050, 225)),
-      m_magVar(AddValueLabel(this, "lblMagVar", "Magnetic Variation", 2370, 480, 1050, 225)),
-      m_background(this)
+      m_magVar(AddValueLabel(this, "lblMagVar", "Magnetic variation", 2370, 480, 1050, 225)),
+      m_background(this, {&m_datum, &m_validity, &m_magVar})
 {
     setObjectName(QStringLiteral("frmDataStat"));
     setWindowTitle(QStringLiteral("Data Status"));
@@ -41,6 +41,10 @@ frmDataStat::frmDataStat(ProgramContext& context, QWidget* parent)
     EnableDragMove(this);
     MarkOpen();
     RestorePosition();
+    // Reopened after a minimise or while input is stopped, the window shows
+    // the last state at once.
+    if (ReceiverHasReported())
+        RefreshDataStat(true);
 }
 
 void frmDataStat::TimerPop()
@@ -48,9 +52,9 @@ void frmDataStat::TimerPop()
     RefreshDataStat();
 }
 
-void frmDataStat::RefreshDataStat()
+void frmDataStat::RefreshDataStat(bool evenIfStopped)
 {
-    if (!m_context.Settings.InputRunning)
+    if (!m_context.Settings.InputRunning && !evenIfStopped)
         return;
     const GpsState& gps = m_context.Gps;
 

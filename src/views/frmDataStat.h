@@ -17,7 +17,8 @@ public:
     void TimerPop();
 
 private:
-    void RefreshDataStat();
+    // Does nothing while input is stopped, unless evenIfStopped.
+    void RefreshDataStat(bool evenIfStopped = false);
 
     Readout m_datum;
     Readout m_validity;

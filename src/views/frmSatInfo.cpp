@@ -88,16 +88,21 @@ frmSatInfo::frmSatInfo(ProgramContext& context, QWidget* parent)
     BuildStatistics();
     BuildExtended();
     SetBackColor(m_chkExtended, NoFixColor);
-    connect(m_chkExtended, &QCheckBox::clicked, this, &frmSatInfo::ExtendedClicked);
 
     MarkOpen();
     m_chkExtended->setChecked(LeadingWholeNumber(m_context.Store.Get(SatInfoSection, "Expanded", "0")) == 1);
     ShowHideExtended();
+    // Whatever ticks the box (a click, a key, a screen reader's action).
+    connect(m_chkExtended, &QCheckBox::toggled, this, &frmSatInfo::ExtendedToggled);
     RestorePosition();
     m_lowestTrackedElevation = 90;
     m_maskAngle = 90;
     SetUpForm();
     EnableDragMove(this);
+    // Reopened after a minimise or while input is stopped, the window shows
+    // the last satellites at once rather than an empty grid.
+    if (ReceiverHasReported() && m_context.Gps.SatViewComplete)
+        RefreshSatInfo(true);
 }
 
 void frmSatInfo::TimerPop()
@@ -121,7 +126,7 @@ void frmSatInfo::ShowHideExtended()
         FitOnScreen(*this);
 }
 
-void frmSatInfo::ExtendedClicked(bool checked)
+void frmSatInfo::ExtendedToggled(bool checked)
 {
     m_context.Store.Save(SatInfoSection, "Expanded", checked ? "1" : "0");
     ShowHideExtended();
@@ -129,9 +134,9 @@ void frmSatInfo::ExtendedClicked(bool checked)
         RefreshSatInfo();
 }
 
-void frmSatInfo::RefreshSatInfo()
+void frmSatInfo::RefreshSatInfo(bool evenIfStopped)
 {
-    if (!m_context.Settings.InputRunning)
+    if (!m_context.Settings.InputRunning && !evenIfStopped)
         return;
     ShowPrecision();
     std::int64_t signalTotal = 0;
@@ -264,11 +269,14 @@ void frmSatInfo::ShowEmptySlot(int slot)
 void frmSatInfo::ShowSlotColour(int slot, Tint colour)
 {
     const int i = slot - 1;
-    const QPalette& system = QApplication::palette();
-    const QColor text = colour == Tint::Used ? system.color(QPalette::WindowText)
-                                             : system.color(QPalette::Disabled, QPalette::WindowText);
-    for (QLabel* caption : {m_lblPRN[i], m_lblElev[i], m_lblAz[i], m_lblSS[i]})
+    const QColor text = colour == Tint::Used ? QApplication::palette().color(QPalette::WindowText) : UnusedTextColor;
+    // Italics tell an unused satellite from a used one without the colour.
+    for (QLabel* caption : {m_lblPRN[i], m_lblElev[i], m_lblAz[i], m_lblSS[i]}) {
         SetForeColor(caption, text);
+        QFont font = caption->font();
+        font.setItalic(colour == Tint::Unused);
+        caption->setFont(font);
+    }
     m_gagSatSS[i]->SetForeColor(colour == Tint::Used ? UsedGaugeColor : UnusedGaugeColor);
     m_slotShown[i].Colour = colour;
 }

@@ -61,9 +61,10 @@ private:
 
     void SetUpForm();
     void ShowHideExtended();
-    void ExtendedClicked(bool checked);
+    void ExtendedToggled(bool checked);
 
-    void RefreshSatInfo();
+    // Does nothing while input is stopped, unless evenIfStopped.
+    void RefreshSatInfo(bool evenIfStopped = false);
     void ShowPrecision();
     void ShowFilledSlot(int slot, std::int64_t& signalTotal);
     void ShowEmptySlot(int slot);

@@ -97,6 +97,10 @@ void frmSatInfo::BuildGrid()
                                     TwipsRect(x, top, width, CellHeight), Qt::AlignHCenter);
             cell->setFont(gridFont);
             cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            // Opaque: the red of a window without a fix shows around the
+            // figures, not behind them.
+            cell->setAutoFillBackground(true);
+            SetBackColor(cell, CellColor);
             cell->setToolTip(tip);
             return cell;
         };

@@ -26,7 +26,7 @@ QLabel* AddCourse(QWidget* parent)
 {
     QLabel* label = PlaceTwipsLabel(new LargeTextLabel(parent), "lblCMG", QString(), 720, 1950, 2910, 1245,
                                     Qt::AlignCenter, true);
-    label->setAccessibleName(QStringLiteral("Current Course (Mag)"));
+    label->setAccessibleName(QStringLiteral("Magnetic course"));
     label->setFont(FixedPitchFont(60));
     return label;
 }
@@ -39,12 +39,12 @@ frmShowPosition::frmShowPosition(ProgramContext& context, QWidget* parent)
       m_localTime(AddLocalValue(this, "lblLocalTime", "Local time", 2445, 45, 1170, 330)),
       m_utcDate(AddValueLabel(this, "lblUTCDate", "UTC date", 1770, 450, 930, 225)),
       m_utcTime(AddValueLabel(this, "lblUTCTime", "UTC time", 2685, 450, 930, 225)),
-      m_lat(AddValueLabel(this, "lblLat", "Current Latitude", 1950, 750, 1665, 225)),
-      m_lon(AddValueLabel(this, "lblLon", "Current Longitude", 1950, 1050, 1665, 225)),
-      m_speed(AddValueLabel(this, "lblSpeed", "Current Speed", 1950, 1350, 1170, 225)),
+      m_lat(AddValueLabel(this, "lblLat", "Latitude", 1950, 750, 1665, 225)),
+      m_lon(AddValueLabel(this, "lblLon", "Longitude", 1950, 1050, 1665, 225)),
+      m_speed(AddValueLabel(this, "lblSpeed", "Speed", 1950, 1350, 1170, 225)),
       m_alt(AddValueLabel(this, "lblAlt", "Altitude", 1950, 1650, 1170, 225)),
       m_cmg(AddCourse(this)),
-      m_background(this)
+      m_background(this, {&m_localDate, &m_localTime, &m_utcDate, &m_utcTime, &m_lat, &m_lon, &m_speed, &m_alt, &m_cmg})
 {
     setObjectName(QStringLiteral("frmShowPosition"));
     setWindowTitle(QStringLiteral("Position Information"));
@@ -63,6 +63,10 @@ frmShowPosition::frmShowPosition(ProgramContext& context, QWidget* parent)
     EnableDragMove(this);
     MarkOpen();
     RestorePosition();
+    // Reopened after a minimise or while input is stopped, the window shows
+    // the last fix at once rather than empty labels on red.
+    if (ReceiverHasReported())
+        RefreshPosition(true);
 }
 
 void frmShowPosition::TimerPop()
@@ -92,10 +96,10 @@ std::optional<std::string> frmShowPosition::CoordinateText(float degrees, std::s
     return text;
 }
 
-void frmShowPosition::RefreshPosition()
+void frmShowPosition::RefreshPosition(bool evenIfStopped)
 {
     const ProgramSettings& settings = m_context.Settings;
-    if (!settings.InputRunning)
+    if (!settings.InputRunning && !evenIfStopped)
         return;
     const GpsState& gps = m_context.Gps;
 

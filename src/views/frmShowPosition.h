@@ -21,7 +21,8 @@ public:
     void TimerPop();
 
 private:
-    void RefreshPosition();
+    // Does nothing while input is stopped, unless evenIfStopped.
+    void RefreshPosition(bool evenIfStopped = false);
     // A coordinate in the chosen degree format, or nothing for an unknown one.
     std::optional<std::string> CoordinateText(float degrees, std::string_view hemisphere) const;
 

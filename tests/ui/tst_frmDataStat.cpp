@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
@@ -33,7 +34,7 @@ TEST_F(DataStatTest, WritesValidityVariationAndDatumWhileRunningAndOnlyWhenTheyC
 {
     std::tie(m_gps.RMCStatus, m_gps.MapDatum) = std::tuple("A", "WGS 84");
     EXPECT_EQ(Pop(), "||") << "nothing changes while input is stopped";
-    EXPECT_EQ(std::pair(BackgroundPixel(), m_window->accessibleDescription()), std::pair(qRgb(255, 0, 0), QString("invalid")));
+    EXPECT_EQ(std::pair(BackgroundPixel(), m_window->accessibleDescription()), std::pair(qRgb(255, 0, 0), QString("invalid data")));
 
     m_settings.InputRunning = FlagSet;
     struct Case { const char *rmc, *gll; float magVar; const char *dir, *datum, *shown; bool white; };
@@ -48,6 +49,9 @@ TEST_F(DataStatTest, WritesValidityVariationAndDatumWhileRunningAndOnlyWhenTheyC
             std::tuple(c.rmc, c.gll, c.magVar, c.dir, c.datum);
         EXPECT_EQ(Pop(), c.shown);
         EXPECT_EQ(BackgroundPixel(), c.white ? qRgb(255, 255, 255) : qRgb(255, 0, 0)) << c.shown;
+        // A screen reader hears the state in words, with the name of what it reads.
+        const QAccessibleInterface* validity = QAccessible::queryAccessibleInterface(Label("lblValidity"));
+        EXPECT_EQ(validity->text(QAccessible::Name), "Data " + Text("lblValidity")) << c.shown;
     }
     // Marks the window never writes, so any rewrite of an unchanged value shows.
     m_window->setPalette(QPalette(Qt::blue));
@@ -67,6 +71,14 @@ TEST_F(DataStatTest, ClosedAtExitItReopensAtItsPlace)
     EXPECT_EQ(m_store.Get("DataStat", "Left", "") + "," + m_store.Get("DataStat", "Top", ""), "4500,675");
     m_window = new frmDataStat(m_context);
     EXPECT_EQ(m_window->pos(), QPoint(300, 45));
+}
+
+TEST_F(DataStatTest, NoLabelIsLowerThanItsFontsLine)
+{
+    m_window->show();
+    for (const QLabel* label : m_window->findChildren<QLabel*>())
+        EXPECT_GE(label->height(), label->fontMetrics().height() + 2 * label->frameWidth())
+            << label->objectName().toStdString();
 }
 
 } // namespace trakora

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPointer>
 
+#include <functional>
 #include <stdexcept>
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -133,21 +135,26 @@ TEST_F(SatInfoTest, GaugesFollowTheSignalUnusedSatellitesAreGreyAndTheFixColours
 
     Sky({{1, 40, 0, 40, true}, {2, 40, 0, 44, true}, {3, 40, 0, 50, false}}, 3, 2);
     EXPECT_EQ(Find("lblSigQuality")->text(), "28.0"); // (40 + 44) / 3
-    const QPalette app = QApplication::palette();
+    // Unused: grey that reads on the white cells, and italics, which tell it without colour.
+    const auto italic = [this](const char* name) { return Find(name)->font().italic(); };
     EXPECT_EQ(std::tuple(Ink("lblPRN_3"), Ink("lblSS_2"), Find<SignalGauge>("gagSatSS_3")->ForeColor()),
-              std::tuple(app.color(QPalette::Disabled, QPalette::WindowText), app.color(QPalette::WindowText), Grey));
+              std::tuple(QColor(109, 109, 109), QApplication::palette().color(QPalette::WindowText), Grey));
+    EXPECT_EQ(std::tuple(italic("lblPRN_3"), italic("lblAz_3"), italic("lblSS_2")), std::tuple(true, true, false));
     EXPECT_EQ(Find<SignalGauge>("gagSatSS_3")->accessibleDescription(), "PRN 3, signal 50, not used");
     Sky({{1, 40, 0, 40, true}, {2, 40, 0, 44, true}, {3, 40, 0, 50, true}}, 3, 3);
-    EXPECT_EQ(std::tuple(Ink("lblPRN_3"), Find<SignalGauge>("gagSatSS_3")->ForeColor()), std::tuple(Ink("lblSS_2"), Blue));
+    EXPECT_EQ(std::tuple(Ink("lblPRN_3"), italic("lblPRN_3"), Find<SignalGauge>("gagSatSS_3")->ForeColor()),
+              std::tuple(Ink("lblSS_2"), false, Blue));
     Sky({}, 0, 2); // used satellites reported but none in view: nothing to divide by
     EXPECT_EQ(Find("lblSigQuality")->text(), ".0");
 
     for (const auto& [quality, text, background] : {std::tuple("2", "DGPS", White), std::tuple("0", "?", Red)}) {
         m_gps.FixQuality = quality;
         Pop();
+        const QImage shown = m_window->grab().toImage();
         EXPECT_EQ(std::tuple(Find("lblFixQuality")->text(), Find<QCheckBox>("chkExtended")->palette().color(QPalette::Window),
-                             m_window->grab().toImage().pixelColor(4, 4), m_window->accessibleDescription()),
+                             shown.pixelColor(4, 4), m_window->accessibleDescription()),
                   std::tuple(QString(text), background, background, QString(*quality == '0' ? "no fix" : "fix")));
+        EXPECT_EQ(shown.pixelColor(Find("lblPRN_1")->geometry().topLeft() + QPoint(2, 2)), White) << "cells stay white";
     }
 }
 
@@ -167,8 +174,14 @@ TEST_F(SatInfoTest, ExtendedStatsWidenTheWindowAndHistogramTheCountsClampedToTwe
     EXPECT_EQ(Texts("lblPRN_1", "lblView_0", "lblSatsInViewMax", "lblSatsInViewAvg"), " | 20.0% | 14 | 6.6");
     EXPECT_EQ(std::tuple(Bold("lblView_0"), Bold("lblView_12")), std::tuple(true, false));
 
-    for (const auto& [twips, stored] : {std::pair(5380, "0"), std::pair(9615, "1")}) {
-        Find<QCheckBox>("chkExtended")->click();
+    // However the box is ticked: a click, or a screen reader's toggle action.
+    auto* box = Find<QCheckBox>("chkExtended");
+    const auto screenReader = [box] {
+        QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    for (const auto& [twips, stored, tick] : {std::tuple(5380, "0", std::function<void()>([box] { box->click(); })),
+                                              std::tuple(9615, "1", std::function<void()>(screenReader))}) {
+        tick();
         EXPECT_EQ(m_window->width(), TwipsToPixelsX(twips));
         EXPECT_EQ(m_store.Get("SatInfo", "Expanded", ""), stored);
     }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QLabel>
@@ -113,7 +114,22 @@ TEST_F(ShowPositionTest, NothingIsWrittenWhileStoppedOrUnchanged)
 
     std::tie(m_gps.GLLStatus, m_gps.CourseMag) = std::tuple("V", 13.0f);
     EXPECT_EQ(Pop({"lblCMG"}), "13°");
-    EXPECT_EQ(std::pair(BackgroundPixel(), m_window->accessibleDescription()), std::pair(qRgb(255, 0, 0), QString("invalid")));
+    EXPECT_EQ(std::pair(BackgroundPixel(), m_window->accessibleDescription()), std::pair(qRgb(255, 0, 0), QString("invalid data")));
+}
+
+TEST_F(ShowPositionTest, ScreenReadersHearEachValueAfterItsNameAndWhetherTheDataIsValid)
+{
+    const auto heard = [this](const char* label, QAccessible::Text what) {
+        return QAccessible::queryAccessibleInterface(Label(label))->text(what).toStdString();
+    };
+    std::tie(m_gps.RMCStatus, m_gps.Latitude, m_gps.LatDir) = std::tuple("A", 17.7478f, "S");
+    Pop({});
+    EXPECT_EQ(heard("lblLat", QAccessible::Name), "Latitude 17° 44' 52.08\"S");
+    EXPECT_EQ(heard("lblSpeed", QAccessible::Description), "valid data");
+    std::tie(m_gps.RMCStatus, m_gps.LatDir) = std::tuple("V", "N");
+    Pop({});
+    EXPECT_EQ(heard("lblLat", QAccessible::Name), "Latitude 17° 44' 52.08\"N") << "renamed with each new value";
+    EXPECT_EQ(heard("lblCMG", QAccessible::Description), "invalid data");
 }
 
 TEST_F(ShowPositionTest, LaidOutAsDesignedAndReopensAtItsPlace)
