@@ -21,6 +21,8 @@ void QtRawLineModel::Append(const QString& line)
     const int row = Count();
     beginInsertRows(QModelIndex(), row, row);
     m_lines.push_back(line);
+    if (line.size() > m_longest.size())
+        m_longest = line;
     endInsertRows();
 }
 

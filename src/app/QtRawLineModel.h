@@ -21,9 +21,13 @@ public:
     void Append(const QString& line);
     // Drops up to n of the oldest lines.
     void RemoveOldest(int n);
+    // The longest line appended so far (still held or not): the list is made
+    // wide enough for it.
+    const QString& Longest() const { return m_longest; }
 
 private:
     std::deque<QString> m_lines;
+    QString m_longest;
 };
 
 } // namespace trakora

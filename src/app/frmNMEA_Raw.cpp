@@ -6,10 +6,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QListView>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include <algorithm>
@@ -33,6 +35,28 @@ bool NamesANumber(const QString& text)
     return !trimmed.isEmpty() && trimmed.front().isDigit();
 }
 
+// The list gives every line the size of one (uniform sizes keep a long list
+// cheap); that size is the longest line's, so no line is cut short or
+// elided: a long one is reached by scrolling sideways.
+class LongestLineDelegate : public QStyledItemDelegate {
+public:
+    LongestLineDelegate(const QtRawLineModel& lines, QObject* parent) : QStyledItemDelegate(parent), m_lines(lines) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem longest = option;
+        initStyleOption(&longest, index);
+        if (m_lines.Longest().size() > longest.text.size())
+            longest.text = m_lines.Longest();
+        const QWidget* view = option.widget;
+        const QStyle* style = view ? view->style() : QApplication::style();
+        return style->sizeFromContents(QStyle::CT_ItemViewItem, &longest, QSize(), view);
+    }
+
+private:
+    const QtRawLineModel& m_lines;
+};
+
 } // namespace
 
 frmNMEA_Raw::frmNMEA_Raw(ProgramContext& context, QWidget* parent)
@@ -45,6 +69,11 @@ frmNMEA_Raw::frmNMEA_Raw(ProgramContext& context, QWidget* parent)
     m_txtNMEA->setObjectName(QStringLiteral("txtNMEA"));
     m_txtNMEA->setModel(&m_lines);
     m_txtNMEA->setUniformItemSizes(true);
+    // Fixed pitch: the longest line in characters is the widest.
+    m_txtNMEA->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_txtNMEA->setItemDelegate(new LongestLineDelegate(m_lines, m_txtNMEA));
+    m_txtNMEA->setTextElideMode(Qt::ElideNone);
+    m_txtNMEA->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_txtNMEA->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_txtNMEA->setAutoScroll(false);
     m_txtNMEA->setAccessibleName(QStringLiteral("Received NMEA lines"));
@@ -183,22 +212,34 @@ void frmNMEA_Raw::resizeEvent(QResizeEvent* event)
 
 void frmNMEA_Raw::LayOut()
 {
-    const int clientWidth = width();
     const int clientHeight = height();
-    const QSize option1 = m_optAutoScroll->sizeHint();
-    const QSize option2 = m_optFixed->sizeHint();
-    const int optionHeight = option1.height();
+    const int optionHeight = m_optAutoScroll->sizeHint().height();
+    m_txtNMEA->setGeometry(0, 0, width(), std::max(0, clientHeight - optionHeight - TwipsToPixelsY(100)));
 
-    m_txtNMEA->setGeometry(0, 0, clientWidth, std::max(0, clientHeight - optionHeight - TwipsToPixelsY(100)));
+    // The controls under the list, left to right, each after a gap in twips.
+    // Each gets the room it takes while highlighted, so turning bold never
+    // runs it into the next.
     const int optionTop = clientHeight - optionHeight - TwipsToPixelsY(30);
-    m_optAutoScroll->setGeometry(0, optionTop, option1.width(), optionHeight);
-    m_optFixed->setGeometry(option1.width(), optionTop, option2.width(), optionHeight);
-    const QSize label = m_lblKeep->sizeHint();
-    const int labelLeft = m_optFixed->x() + m_optFixed->width() + TwipsToPixelsX(30);
-    m_lblKeep->setGeometry(labelLeft, optionTop, label.width(), optionHeight);
-    const QSize combo = m_cboMaxNMEA->sizeHint();
-    m_cboMaxNMEA->setGeometry(labelLeft + label.width() + TwipsToPixelsX(20),
-                              clientHeight - optionHeight - TwipsToPixelsY(70), combo.width(), combo.height());
+    const struct {
+        QWidget* Control;
+        int GapTwips;
+        int Top;
+        int Height;
+    } row[] = {
+        {m_optAutoScroll, 0, optionTop, optionHeight},
+        {m_optFixed, 0, optionTop, optionHeight},
+        {m_lblKeep, 30, optionTop, optionHeight},
+        {m_cboMaxNMEA, 20, clientHeight - optionHeight - TwipsToPixelsY(70), m_cboMaxNMEA->sizeHint().height()},
+    };
+    int left = 0;
+    for (const auto& place : row) {
+        left += TwipsToPixelsX(place.GapTwips);
+        const int controlWidth = HighlightedSizeHint(place.Control).width();
+        place.Control->setGeometry(left, place.Top, controlWidth, place.Height);
+        if (IsHighlighted(place.Control) && qobject_cast<QAbstractButton*>(place.Control))
+            GrowControl(place.Control); // highlighted buttons stand a fifth higher
+        left += controlWidth;
+    }
 }
 
 } // namespace trakora

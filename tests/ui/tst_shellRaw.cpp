@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QListView>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -75,6 +76,32 @@ TEST_F(RawWindowTest, StoredChoicesAreUsedAndTypedLimitsHoldForThisRunOnly)
 
     store.Save("NMEA_Raw", "MaxNMEA", "banana");
     EXPECT_EQ(Combo(*Open())->currentText(), "6000") << "a damaged entry falls back to the default";
+}
+
+TEST_F(RawWindowTest, LongLinesScrollSidewaysAndAHighlightedOptionKeepsClearOfTheNextControl)
+{
+    auto window = Open();
+    window->resize(300, 300);
+    const QString longest = "$GPGSV,3,1,12" + QString(",01,40,083,46").repeated(12) + "*7F";
+    for (const QString& line : {QString("$GPGLL,short"), longest, QString("$GPGLL,short")})
+        window->AddRawLine(line.toStdString());
+    QApplication::processEvents();
+    auto* list = window->findChild<QListView*>("txtNMEA");
+    // Every line has the room of the longest, whichever came last; none is elided.
+    EXPECT_GE(list->visualRect(window->Lines().index(2)).width(), list->fontMetrics().horizontalAdvance(longest));
+    EXPECT_EQ(list->textElideMode(), Qt::ElideNone);
+    EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
+
+    for (const char* name : {"optAutoScroll", "optFixed"}) {
+        auto* option = window->findChild<QRadioButton*>(name);
+        HighlightControl(option); // bold and taller, as when it has the focus
+        EXPECT_GE(option->width(), option->sizeHint().width()) << name;
+        window->resize(window->width() + 1, window->height()); // laid out again meanwhile
+        UnhighlightControl(option);
+        EXPECT_EQ(option->height(), option->sizeHint().height()) << name << " back to its own height";
+    }
+    EXPECT_LE(window->findChild<QRadioButton*>("optFixed")->geometry().right(),
+              window->findChild<QLabel*>("lblKeep")->x()) << "Show Last begins after the bold option";
 }
 
 // The open-window protocol is the shared window routines', checked with the display windows.
