@@ -1,7 +1,11 @@
 #pragma once
 
+#include "app/QtWindowRegistry.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 namespace trakora {
 
@@ -11,7 +15,12 @@ struct RunOptions {
     QString ReplayFile; // replay this log, then Start
     bool Timed = false; // with ReplayFile: in step with the clock
     QString PortDevice; // read the receiver on this device, then Start
+    std::vector<WindowKind> Show; // windows to open for this run, in this order
 };
+
+// The names --show takes, one per window, in the order of the Display menu
+// ("position,satellites,sky,longterm,status,raw").
+QString ShowableWindowNames();
 
 enum class CommandLineOutcome { Run, ExitOk, ExitError };
 

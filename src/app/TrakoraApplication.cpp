@@ -3,7 +3,9 @@
 #include "app/frmNMEA_Raw.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QThread>
 #include <QTimer>
 
 namespace trakora {
@@ -90,8 +92,29 @@ void TrakoraApplication::Launch(const RunOptions& options)
     }
 
     m_mainWindow->show();
+    // Told once, as soon as the program runs.
+    if (std::string notice = m_store->OpeningNotice(); !notice.empty())
+        QTimer::singleShot(0, m_mainWindow.get(), [this, notice] { m_messages.ShowMessage(notice); });
+    if (!options.Show.empty())
+        WaitForMainWindowFrame();
+    for (WindowKind kind : options.Show)
+        m_mainWindow->ShowForThisRun(kind);
     if (!options.ReplayFile.isEmpty() || !options.PortDevice.isEmpty())
         QTimer::singleShot(0, m_mainWindow.get(), [this] { m_pump->Start(); });
+}
+
+// Windows are placed beside the main window's frame, which the window
+// manager makes known a moment after the window is shown (never, without
+// a window manager: then the wait is short).
+void TrakoraApplication::WaitForMainWindowFrame()
+{
+    constexpr int LongestWait = 300; // milliseconds
+    QElapsedTimer waited;
+    waited.start();
+    while (m_mainWindow->frameGeometry() == m_mainWindow->geometry() && waited.elapsed() < LongestWait) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
 }
 
 void TrakoraApplication::RegisterRawWindow()

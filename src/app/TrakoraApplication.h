@@ -57,6 +57,7 @@ private:
     };
 
     void RegisterRawWindow();
+    void WaitForMainWindowFrame();
 
     std::unique_ptr<ISettingsStore> m_store;
     std::unique_ptr<GpsState> m_gps;

@@ -3,7 +3,9 @@
 #include "common/LeadingNumber.h"
 #include "common/LoadProgramSettings.h"
 #include "common/NumberFormat.h"
+#include "common/TrackedWindow.h"
 #include "common/WindowRoutines.h"
+#include "common/WindowTiling.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +13,10 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <optional>
 
 namespace trakora {
 
@@ -18,7 +24,6 @@ namespace {
 
 constexpr const char* MainSection = "MDIForm";
 constexpr int WidthTwips = 3825;
-constexpr int HeightTwips = 690;
 
 std::int32_t ProgramSettings::*ShowingFlag(WindowKind kind)
 {
@@ -46,6 +51,32 @@ int StoredCoordinate(ISettingsStore& store, const char* key, int screenTwips)
     return (value > screenTwips || value < 0) ? 0 : value;
 }
 
+TileRect Tile(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+QMargins FrameMargins(const QWidget& window)
+{
+    const QRect frame = window.frameGeometry(), client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+// The window's outer rectangle; where the window system has not told its
+// frame yet (it does so a moment after showing), the window stands where
+// it was moved to and `assumed` stands for its frame.
+QRect Outer(const QWidget& window, const QMargins& assumed)
+{
+    return window.frameGeometry() != window.geometry() ? window.frameGeometry()
+                                                        : QRect(window.pos(), window.size().grownBy(assumed));
+}
+
+std::size_t Index(WindowKind kind)
+{
+    return static_cast<std::size_t>(kind);
+}
+
 } // namespace
 
 frmMDI::frmMDI(ProgramContext& context, WindowRegistry& registry, Hooks hooks, QWidget* parent)
@@ -53,6 +84,12 @@ frmMDI::frmMDI(ProgramContext& context, WindowRegistry& registry, Hooks hooks, Q
 {
     setObjectName(QStringLiteral("frmMDI"));
     BuildMenus();
+    auto* rows = new QWidget(this);
+    rows->setObjectName(QStringLiteral("rows"));
+    m_rows = new QVBoxLayout(rows);
+    m_rows->setContentsMargins(0, 0, 0, 0);
+    m_rows->setSpacing(0);
+    setCentralWidget(rows);
 }
 
 void frmMDI::Load()
@@ -64,7 +101,28 @@ void frmMDI::Load()
     setWindowTitle(CaptionFor(QCoreApplication::applicationFilePath(), m_context.Settings.ProgramVersion));
     move(TwipsToPixelsX(StoredCoordinate(m_context.Store, "Left", ScreenWidthTwips())),
          TwipsToPixelsY(StoredCoordinate(m_context.Store, "Top", ScreenHeightTwips())));
-    resize(TwipsToPixelsX(WidthTwips), TwipsToPixelsY(HeightTwips));
+    resize(TwipsToPixelsX(WidthTwips), height());
+    FitHeightToRows();
+}
+
+// Measured by its parts: asking the main window's own layout before the
+// window is shown would make the window system place the client area,
+// not the frame, where the window was moved to.
+void frmMDI::FitHeightToRows()
+{
+    // The menu bar takes more lines when the window is too narrow for one.
+    const int fitting = menuBar()->heightForWidth(width()) + centralWidget()->sizeHint().height();
+    if (height() != fitting)
+        resize(width(), fitting);
+}
+
+bool frmMDI::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    // A row shown, hidden, added or grown.
+    if (event->type() == QEvent::LayoutRequest)
+        FitHeightToRows();
+    return handled;
 }
 
 QString frmMDI::CaptionFor(const QString& executablePath, float version)
@@ -128,16 +186,36 @@ QAction* frmMDI::AddAction(QWidget* menu, const char* name, const QString& capti
 
 void frmMDI::ShowWindow(WindowKind kind)
 {
-    QPointer<QWidget>& slot = m_windows[static_cast<std::size_t>(kind)];
+    if (!OpenWindow(kind))
+        m_forThisRun[Index(kind)] = false;
+    OpenOrRaise(kind);
+}
+
+void frmMDI::ShowForThisRun(WindowKind kind)
+{
+    if (!OpenWindow(kind))
+        m_forThisRun[Index(kind)] = true;
+    OpenOrRaise(kind);
+}
+
+void frmMDI::OpenOrRaise(WindowKind kind)
+{
+    QPointer<QWidget>& slot = m_windows[Index(kind)];
+    std::optional<QPoint> place;
     if (slot && !slot->isVisible())
         slot = nullptr; // closed, waiting to be deleted
     if (!slot) {
         const DisplayWindowEntry& entry = m_registry.Entry(kind);
         if (!entry.Create)
             return;
+        m_context.Settings.OpeningForThisRun = m_forThisRun[Index(kind)] ? FlagSet : FlagClear;
         slot = entry.Create();
+        m_context.Settings.OpeningForThisRun = FlagClear;
         if (!slot)
             return;
+        place = FreePlace(*slot);
+        if (place)
+            slot->move(*place);
         slot->show();
     } else {
         slot->show();
@@ -145,15 +223,39 @@ void frmMDI::ShowWindow(WindowKind kind)
         slot->activateWindow();
     }
     QApplication::processEvents();
+    // Some window systems take a position given before the window is shown
+    // for the client area's; once the frame is known, it is put there.
+    if (place && slot && slot->frameGeometry() != slot->geometry() && slot->frameGeometry().topLeft() != *place)
+        slot->move(*place);
     if (slot && slot->isMinimized()) {
         slot->showNormal();
         QApplication::processEvents();
     }
 }
 
+// Where a window with no stored place of its own goes (none for a window
+// that has one): where it covers none of the program's windows on the
+// screen, beside and below the main window and the windows open. A frame
+// not known yet is taken to be as wide as the main window's.
+std::optional<QPoint> frmMDI::FreePlace(const QWidget& window) const
+{
+    const auto* tracked = dynamic_cast<const TrackedWindow*>(&window);
+    if (tracked == nullptr || tracked->HasStoredPlace())
+        return std::nullopt;
+    const QMargins frame = FrameMargins(*this);
+    std::vector<TileRect> taken{Tile(frameGeometry())};
+    for (const QPointer<QWidget>& open : m_windows)
+        if (open && open->isVisible() && open != &window)
+            taken.push_back(Tile(Outer(*open, frame)));
+    const QSize outer = window.size().grownBy(frame);
+    const TileRect place =
+        TileWindows(Tile(AvailableArea(frameGeometry())), std::move(taken), {{outer.width(), outer.height()}}).front();
+    return QPoint(place.Left, place.Top);
+}
+
 QWidget* frmMDI::OpenWindow(WindowKind kind) const
 {
-    QWidget* window = m_windows[static_cast<std::size_t>(kind)];
+    QWidget* window = m_windows[Index(kind)];
     return (window && window->isVisible()) ? window : nullptr;
 }
 
@@ -192,7 +294,7 @@ void frmMDI::WindowStateChanged()
         for (WindowKind kind : {WindowKind::DataStat, WindowKind::ShowPos, WindowKind::NMEARaw, WindowKind::SatInfo,
                                 WindowKind::SatPos, WindowKind::LongTerm}) {
             if (settings.*ShowingFlag(kind))
-                ShowWindow(kind);
+                OpenOrRaise(kind);
         }
     } else {
         settings.AppClosing = FlagSet;

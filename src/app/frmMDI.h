@@ -6,7 +6,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QVBoxLayout;
+
 #include <array>
+#include <optional>
 #include <functional>
 
 namespace trakora {
@@ -31,6 +34,10 @@ public:
 
     // Each opens its window without waiting for it, or brings it forward.
     void ShowWindow(WindowKind kind);
+    // Opens the window for this run only (asked for on the command line): it
+    // writes no Showing entry, also when it comes back after a minimise.
+    // Opened again by the user after closing it, it is an ordinary window.
+    void ShowForThisRun(WindowKind kind);
     void Show_NMEA() { ShowWindow(WindowKind::NMEARaw); }
     void Show_LT() { ShowWindow(WindowKind::LongTerm); }
     void ShowDataStat() { ShowWindow(WindowKind::DataStat); }
@@ -49,7 +56,13 @@ public:
 
     int LastWindowState() const { return m_lastWindowState; }
 
+    // The rows below the menu bar, top to bottom. A widget added here makes
+    // the window taller by its height while it is shown: the client area is
+    // the menu bar and the rows shown, no more.
+    QVBoxLayout* Rows() const { return m_rows; }
+
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -58,6 +71,9 @@ private:
     void BuildMenus();
     QAction* AddAction(QWidget* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
                        std::function<void()> action);
+    void OpenOrRaise(WindowKind kind);
+    std::optional<QPoint> FreePlace(const QWidget& window) const;
+    void FitHeightToRows();
     void WindowStateChanged();
     void ShowAll();
     void Exit();
@@ -70,6 +86,8 @@ private:
     Hooks m_hooks;
     int m_lastWindowState = -100;
     std::array<QPointer<QWidget>, WindowKindCount> m_windows;
+    std::array<bool, WindowKindCount> m_forThisRun{};
+    QVBoxLayout* m_rows = nullptr;
 };
 
 } // namespace trakora

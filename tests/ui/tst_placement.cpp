@@ -82,6 +82,41 @@ TEST(Placement, EveryWindowOpensWhollyOnTheScreenAndSavesWhatItShows)
         EXPECT_LE(std::stod(store.Get(section, key, "")), screenTwips) << section << " " << key << " saved back";
 }
 
+// A first run on a 1280 x 1024 screen: every window without a place of its
+// own finds one beside or below the others; a stored place is kept.
+TEST(Placement, WindowsWithoutAStoredPlaceTileBesideAndBelowTheMainWindow)
+{
+    if (QGuiApplication::primaryScreen()->availableGeometry() != QRect(0, 0, 1280, 1024))
+        GTEST_SKIP() << "the windows are laid out for a 1280 x 1024 screen at scale 1";
+    struct : IMessageSink {
+        void ShowMessage(std::string_view) override {}
+    } messages;
+    auto file = std::make_unique<MemorySettingsStore>();
+    file->Save("DataStat", "Left", "15000"), file->Save("DataStat", "Top", "14250"); // 1000, 950 pixels
+    TrakoraApplication app(std::move(file), &messages);
+    app.Launch();
+    app.MainWindow().findChild<QAction*>("mnuShowAll")->trigger();
+
+    std::vector<QWidget*> windows{&app.MainWindow()};
+    for (WindowKind kind : {WindowKind::ShowPos, WindowKind::SatInfo, WindowKind::SatPos, WindowKind::DataStat,
+                            WindowKind::LongTerm, WindowKind::NMEARaw})
+        windows.push_back(app.MainWindow().OpenWindow(kind));
+    ASSERT_EQ(std::count(windows.begin(), windows.end(), nullptr), 0);
+    EXPECT_EQ(app.MainWindow().OpenWindow(WindowKind::DataStat)->pos(), QPoint(1000, 950));
+    const auto where = [](const QWidget* w) {
+        const QRect f = w->frameGeometry();
+        return w->objectName().toStdString() + " at " + std::to_string(f.x()) + "," + std::to_string(f.y()) + " " +
+               std::to_string(f.width()) + "x" + std::to_string(f.height());
+    };
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(windows[i]->frameGeometry())) << where(windows[i]);
+        for (std::size_t j = i + 1; j < windows.size(); ++j)
+            EXPECT_FALSE(windows[i]->frameGeometry().intersects(windows[j]->frameGeometry()))
+                << where(windows[i]) << " and " << where(windows[j]);
+    }
+    app.MainWindow().findChild<QAction*>("mnuExit")->trigger();
+}
+
 } // namespace
 
 int main(int argc, char** argv)

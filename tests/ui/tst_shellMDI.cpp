@@ -7,9 +7,13 @@
 #include "common/WindowRoutines.h"
 
 #include <QAction>
+#include <QVBoxLayout>
+#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -66,7 +70,13 @@ TEST_F(MainWindowTest, FirstRunOpensAloneAtTheTopLeftAndStoredPositionsAreBounde
     frmMDI& main = Launch();
     EXPECT_EQ(main.windowTitle(), QString("Tst_shell vers. ") + ProgramVersionText) << "the program's name and version";
     EXPECT_TRUE(Action("mnuStart")->text() == "&Start New" && Action("mnuStart")->shortcut() == QKeySequence("F2"));
-    EXPECT_EQ(QRect(main.pos(), main.size()), QRect(0, 0, TwipsToPixelsX(3825), TwipsToPixelsY(690)));
+    EXPECT_EQ(QRect(main.pos(), main.size()), QRect(0, 0, TwipsToPixelsX(3825), main.menuBar()->height()))
+        << "the menu bar and nothing below it";
+    auto* row = new QLabel("a row below the menu bar");
+    row->setFixedHeight(17), main.Rows()->addWidget(row), QCoreApplication::processEvents();
+    EXPECT_EQ(main.height(), main.menuBar()->height() + 17) << "a row shown makes room for itself";
+    row->hide(), QCoreApplication::processEvents(), QCoreApplication::processEvents();
+    EXPECT_EQ(main.height(), main.menuBar()->height()) << "and gives it back when hidden";
     // No other window, and no input before Start.
     EXPECT_TRUE(created.empty() && app->RawWindow() == nullptr && app->Settings().InputRunning == FlagClear);
     app.reset();
@@ -127,7 +137,7 @@ TEST_F(MainWindowTest, ReplayFromTheCommandLineFillsTheRawWindowAndRefreshesOpen
         << "$GPGGA,120001,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48\r\n"
            "$GPGGA,120002,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*4B\r\n";
     store.Save("Showing", "NMEA_Raw", "-1"), store.Save("Showing", "SatInfo", "-1");
-    Launch(RunOptions{.ReplayFile = dir.filePath("run.TKL"), .Timed = false, .PortDevice = {}});
+    Launch(RunOptions{.ReplayFile = dir.filePath("run.TKL"), .Timed = false, .PortDevice = {}, .Show = {}});
     ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }, 5000));
     EXPECT_THAT(messages, ElementsAre("End of file."));
     ASSERT_TRUE(app->RawWindow() && app->RawWindow()->LineCount() == 2);
@@ -136,6 +146,83 @@ TEST_F(MainWindowTest, ReplayFromTheCommandLineFillsTheRawWindowAndRefreshesOpen
 
     app->Settings().InputFileName = "/nonexistent/none.TKL", Action("mnuStart")->trigger();
     EXPECT_THAT(messages.back(), ::testing::StartsWith("Cannot open input file.")) << "the menu starts input";
+    const auto windows = QApplication::topLevelWidgets();
+    const auto settings = std::find_if(windows.begin(), windows.end(), [](QWidget* w) { return w->objectName() == "frmSettings"; });
+    ASSERT_NE(settings, windows.end()) << "the Settings dialog opens";
+    EXPECT_TRUE((*settings)->findChild<QWidget*>("fraSource")->isEnabled()) << "input stopped first: another log can be chosen";
+    (*settings)->close();
+}
+
+TEST_F(MainWindowTest, WindowsOpenedWhileInputIsStoppedShowTheLastDataAtOnce)
+{
+    std::ofstream(dir.filePath("fix.TKL").toStdString(), std::ios::binary)
+        << "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n"
+           "$GPGSA,A,3,17,04,,,,,,,,,,,2.1,1.4,1.6*31\r\n$GPGSV,1,1,02,17,45,120,45,04,12,300,38*71\r\n"
+           "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
+    frmMDI& main = Launch(RunOptions{.ReplayFile = dir.filePath("fix.TKL"), .Timed = false, .PortDevice = {}, .Show = {}});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }, 5000));
+    Action("mnuStop")->trigger();
+    const auto shown = [&](WindowKind kind, const char* label) {
+        QWidget* window = main.OpenWindow(kind);
+        return window ? (window->findChild<QLabel*>(label)->text() + " on " + window->palette().color(QPalette::Window).name()).toStdString()
+                      : std::string("closed");
+    };
+    for (const char* when : {"opened", "after a minimise"}) {
+        if (when == std::string("opened"))
+            Action("mnuShowAll")->trigger();
+        else
+            for (Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowNoState})
+                main.setWindowState(state), QCoreApplication::processEvents();
+        EXPECT_EQ(shown(ShowPos, "lblLat"), " 48° 07' 02.27\"N on #ffffff") << when;
+        EXPECT_EQ(shown(DataStat, "lblValidity"), "Valid on #ffffff") << when;
+        EXPECT_EQ(shown(SatInfo, "lblPRN_2"), "4 on #ffffff") << when;
+    }
+}
+
+TEST_F(MainWindowTest, WindowsShownFromTheCommandLineAreNotRememberedForTheNextRun)
+{
+    frmMDI& main = Launch(RunOptions{.ReplayFile = {}, .Timed = false, .PortDevice = {}, .Show = {SatInfo, SatPos}});
+    EXPECT_THAT(created, ElementsAre(SatInfo, SatPos));
+    for (Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowNoState})
+        main.setWindowState(state), QCoreApplication::processEvents();
+    EXPECT_THAT(created, ElementsAre(SatInfo, SatPos, SatInfo, SatPos)) << "back after a minimise";
+    main.OpenWindow(SatPos)->close(); // by the user
+    EXPECT_EQ(appStore->Get("Showing", "SatInfo", "none") + appStore->Get("Showing", "SatPos", "none"), "nonenone");
+    Action("mnuSatPos")->trigger(); // opened by the user: remembered
+    Action("mnuExit")->trigger();
+    created.clear(), Launch();
+    EXPECT_THAT(created, ElementsAre(SatPos));
+}
+
+TEST_F(MainWindowTest, ADamagedSettingsFileIsReportedOnceNamingItsCopy)
+{
+    QFile file(store.Path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[Comm\n\x01\xff[[[=\n") > 0);
+    file.close();
+    Launch();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_THAT(messages[0], ::testing::AllOf(::testing::HasSubstr(store.Path().toStdString() + " could not be read"),
+                                              ::testing::HasSubstr(store.Path().toStdString() + ".damaged")));
+}
+
+TEST(CommandLine, ShowTakesTheWindowsNames)
+{
+    const struct { QStringList arguments; CommandLineOutcome outcome; std::vector<WindowKind> show; const char* message; } cases[] = {
+        {{"--show", "position,satellites,sky"}, CommandLineOutcome::Run, {ShowPos, SatInfo, SatPos}, ""},
+        {{"--show=status", "--show", "raw,longterm"}, CommandLineOutcome::Run, {DataStat, NMEARaw, LongTerm}, ""},
+        {{"--show", "sky,compass"}, CommandLineOutcome::ExitError, {}, "no window is called \"compass\""},
+        {{"--help"}, CommandLineOutcome::ExitOk, {}, "--show <LIST>"},
+    };
+    for (const auto& c : cases) {
+        RunOptions options;
+        QString message;
+        EXPECT_EQ(ParseCommandLine(QStringList{"trakora"} + c.arguments, options, message), c.outcome) << c.message;
+        if (c.outcome == CommandLineOutcome::Run) {
+            EXPECT_EQ(options.Show, c.show) << c.message;
+        }
+        EXPECT_THAT(message.toStdString(), ::testing::HasSubstr(c.message));
+    }
 }
 
 TEST_F(MainWindowTest, ExitDuringAFastReplayStopsTheInputFirst)
@@ -148,7 +235,7 @@ TEST_F(MainWindowTest, ExitDuringAFastReplayStopsTheInputFirst)
             log << "$GPGGA,120001,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48\r\n";
     }
     store.Save("Showing", "SatInfo", "-1");
-    Launch(RunOptions{.ReplayFile = dir.filePath("long.TKL"), .Timed = false, .PortDevice = {}});
+    Launch(RunOptions{.ReplayFile = dir.filePath("long.TKL"), .Timed = false, .PortDevice = {}, .Show = {}});
     const QString recording = dir.filePath("out.TKL");
     app->Settings().OutputFileName = recording.toStdString(), app->Settings().WriteData = 1;
     // Exit is chosen while the replay yields, as a user's click would be.

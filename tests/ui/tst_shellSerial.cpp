@@ -55,7 +55,7 @@ std::unique_ptr<TrakoraApplication> Launch(const std::string& device, Messages& 
     store->Save("Showing", "NMEA_Raw", "-1");
     store->Save("Comm", "Baud", baud);
     auto app = std::make_unique<TrakoraApplication>(std::move(store), &messages);
-    app->Launch(RunOptions{.ReplayFile = {}, .Timed = false, .PortDevice = QString::fromStdString(device)});
+    app->Launch(RunOptions{.ReplayFile = {}, .Timed = false, .PortDevice = QString::fromStdString(device), .Show = {}});
     QCoreApplication::processEvents(); // input starts once the event loop runs
     return app;
 }
