@@ -217,29 +217,31 @@ void frmNMEA_Raw::LayOut()
     m_txtNMEA->setGeometry(0, 0, width(), std::max(0, clientHeight - optionHeight - TwipsToPixelsY(100)));
 
     // The controls under the list, left to right, each after a gap in twips.
-    // Each gets the room it takes while highlighted, so turning bold never
-    // runs it into the next.
+    // Those that turn bold on focus get the room they take then, so they
+    // never run into the next; the window is never narrower than the row.
     const int optionTop = clientHeight - optionHeight - TwipsToPixelsY(30);
     const struct {
         QWidget* Control;
+        bool TurnsBold;
         int GapTwips;
         int Top;
         int Height;
     } row[] = {
-        {m_optAutoScroll, 0, optionTop, optionHeight},
-        {m_optFixed, 0, optionTop, optionHeight},
-        {m_lblKeep, 30, optionTop, optionHeight},
-        {m_cboMaxNMEA, 20, clientHeight - optionHeight - TwipsToPixelsY(70), m_cboMaxNMEA->sizeHint().height()},
+        {m_optAutoScroll, true, 0, optionTop, optionHeight},
+        {m_optFixed, true, 0, optionTop, optionHeight},
+        {m_lblKeep, false, 30, optionTop, optionHeight},
+        {m_cboMaxNMEA, false, 20, clientHeight - optionHeight - TwipsToPixelsY(70), m_cboMaxNMEA->sizeHint().height()},
     };
     int left = 0;
     for (const auto& place : row) {
         left += TwipsToPixelsX(place.GapTwips);
-        const int controlWidth = HighlightedSizeHint(place.Control).width();
+        const int controlWidth = (place.TurnsBold ? HighlightedSizeHint(place.Control) : place.Control->sizeHint()).width();
         place.Control->setGeometry(left, place.Top, controlWidth, place.Height);
-        if (IsHighlighted(place.Control) && qobject_cast<QAbstractButton*>(place.Control))
-            GrowControl(place.Control); // highlighted buttons stand a fifth higher
+        if (place.TurnsBold && IsHighlighted(place.Control))
+            GrowControl(place.Control); // a fifth higher while highlighted
         left += controlWidth;
     }
+    setMinimumWidth(left);
 }
 
 } // namespace trakora

@@ -372,8 +372,11 @@ void FitLabelsToLineHeight(QWidget& window)
 {
     for (QLabel* label : window.findChildren<QLabel*>()) {
         const int needed = label->fontMetrics().height() + 2 * label->frameWidth();
-        if (label->height() < needed)
-            label->resize(label->width(), needed);
+        // Not past the bottom of what holds it, where it would lose its border.
+        const int room = label->parentWidget()->height() - label->y();
+        const int height = std::max(label->height(), std::min(needed, room));
+        if (label->height() < height)
+            label->resize(label->width(), height);
     }
 }
 

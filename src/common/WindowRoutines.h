@@ -88,9 +88,9 @@ char16_t NumericKeyFilter(char16_t key, bool minusAllowed, bool decimalAllowed, 
 void InstallNumericKeyFilter(QWidget* edit, bool minusAllowed, bool decimalAllowed, const ProgramSettings& settings);
 
 // Gives every label of the window whose height is below its font's line
-// height (and frame) that height, keeping its top: a label drawn for the
-// design font is never cut in the font the system substitutes. Windows run
-// it as they open.
+// height (and frame) that height, keeping its top and going no lower than
+// what holds it: a label drawn for the design font is never cut in the
+// font the system substitutes. Windows run it as they open.
 void FitLabelsToLineHeight(QWidget& window);
 
 // The size hint of a control as it is while highlighted (bold), so layouts

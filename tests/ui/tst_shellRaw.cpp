@@ -102,6 +102,8 @@ TEST_F(RawWindowTest, LongLinesScrollSidewaysAndAHighlightedOptionKeepsClearOfTh
     }
     EXPECT_LE(window->findChild<QRadioButton*>("optFixed")->geometry().right(),
               window->findChild<QLabel*>("lblKeep")->x()) << "Show Last begins after the bold option";
+    window->resize(100, 300);
+    EXPECT_LE(window->findChild<QComboBox*>("cboMaxNMEA")->geometry().right(), window->width()) << "never cut off";
 }
 
 // The open-window protocol is the shared window routines', checked with the display windows.
@@ -111,10 +113,10 @@ TEST_F(RawWindowTest, SizeAndPlacementRoundTripScreenBoundsAndDragMove)
     window->resize(500, 40);
     // A minimum height; a resize saves the placement, in twips.
     EXPECT_TRUE(window->height() == TwipsToPixelsY(1215) && store.Get("NMEA_Raw", "Width", "") == "7500");
-    window->move(150, 120), window->resize(400, 300), window->close();
+    window->move(150, 120), window->resize(520, 300), window->close();
 
     auto again = Open();
-    EXPECT_EQ(QRect(again->pos(), again->size()), QRect(150, 120, 400, 300));
+    EXPECT_EQ(QRect(again->pos(), again->size()), QRect(150, 120, 520, 300));
     auto* viewport = again->findChild<QListView*>("txtNMEA")->viewport();
     QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseMove(viewport, QPoint(40, 30));
