@@ -270,11 +270,13 @@ bool InputPump::OpenInputLog(long long resumeAt)
         return true;
 
     m_settings.InputFileNumber = -1;
+    // Stopped first: a tick of the replay the log was reopened for must not
+    // read on (and report "End of file.") while the message is up, and the
+    // Settings dialog lets another log be chosen only while input is stopped.
+    m_settings.InputRunning = FlagClear;
     m_services.Ui.ShowMessage("Cannot open input file.  Please check the settings screen." +
                               m_settings.DoubleLineBreak + "Error # " + std::to_string(opened.ErrorNumber) +
                               " - " + opened.ErrorText);
-    // Stopped before the dialog opens, so that it lets another log be chosen.
-    m_settings.InputRunning = FlagClear;
     m_services.Ui.OpenSettingsDialog();
     return false;
 }

@@ -61,13 +61,13 @@ struct ScriptedClock : IClock {
 };
 
 struct FakeUi : IPumpUserInterface {
-    void ShowMessage(std::string_view text) override { Shown.emplace_back(text); }
+    void ShowMessage(std::string_view text) override { Shown.emplace_back(text), OnShow ? OnShow() : void(); }
     void Yield() override { if (OnYield) OnYield(); }
     void OpenSettingsDialog() override { ++SettingsOpened, OnSettings ? OnSettings() : void(); }
 
     std::vector<std::string> Shown;
     int SettingsOpened = 0;
-    std::function<void()> OnYield, OnSettings;
+    std::function<void()> OnYield, OnSettings, OnShow; // OnShow: while the message is up
 };
 
 struct RefreshLog : IRefreshTargets {

@@ -146,7 +146,10 @@ TEST_F(Replay, OutputLogFollowsWriteDataAndLogsThatCannotBeOpenedAreReported)
 
     std::int32_t runningAtDialog = FlagSet; // the dialog offers another log only while input is stopped
     rig.Ui.OnSettings = [&] { runningAtDialog = rig.Settings.InputRunning; };
+    rig.Ui.OnShow = [&] { rig.Pump.Timer1Tick(); }; // a tick while the message is up finds the input stopped
+    const std::size_t shownBefore = rig.Ui.Shown.size();
     rig.Settings.InputFileName = "absent.TKL", rig.Pump.Start(); // the settings are opened and input stops
+    EXPECT_EQ(rig.Ui.Shown.size(), shownBefore + 1) << "no \"End of file.\" for a log that could not be opened";
     EXPECT_EQ(rig.Ui.Shown.back(), "Cannot open input file.  Please check the settings screen.\n\n"
                                    "Error # 2 - No such file or directory");
     EXPECT_TRUE(rig.Ui.SettingsOpened == 1 && runningAtDialog == FlagClear && rig.Timer1.Current == 0);
