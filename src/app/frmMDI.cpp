@@ -269,6 +269,7 @@ void frmMDI::ShowAll()
 void frmMDI::showEvent(QShowEvent* event)
 {
     FitOnScreen(*this);
+    FitOnScreenOnceFramed(*this);
     QMainWindow::showEvent(event);
     WindowStateChanged();
 }

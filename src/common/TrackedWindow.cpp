@@ -55,6 +55,7 @@ void TrackedWindow::showEvent(QShowEvent* event)
     if (!m_opened) {
         FitLabelsToLineHeight(*this);
         FitOnScreen(*this);
+        FitOnScreenOnceFramed(*this);
     }
     m_opened = true;
     QWidget::showEvent(event);

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
+#include <QTimer>
 #include <QValidator>
 #include <QWidget>
 
@@ -102,8 +103,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show) {
-            FitLabelsToLineHeight(*static_cast<QWidget*>(watched));
-            FitOnScreen(*static_cast<QWidget*>(watched));
+            auto& window = *static_cast<QWidget*>(watched);
+            FitLabelsToLineHeight(window);
+            FitOnScreen(window);
+            FitOnScreenOnceFramed(window);
         }
         return false;
     }
@@ -277,6 +280,26 @@ void FitOnScreen(QWidget& window)
     }
     if (fitted.topLeft() != frame.topLeft())
         window.move(fitted.topLeft());
+}
+
+void FitOnScreenOnceFramed(QWidget& window)
+{
+    if (window.frameGeometry() != window.geometry())
+        return;
+    // The window manager frames a window a moment after it is mapped and may
+    // keep the client where it stood, pushing the title bar off the screen;
+    // no event says when. Without a window manager no frame ever comes.
+    constexpr int Interval = 25, Tries = 20; // milliseconds, for half a second
+    auto* watch = new QTimer(&window);
+    watch->setInterval(Interval);
+    QObject::connect(watch, &QTimer::timeout, &window, [&window, watch, tries = 0]() mutable {
+        const bool framed = window.frameGeometry() != window.geometry();
+        if (framed)
+            FitOnScreen(window);
+        if (framed || ++tries == Tries)
+            watch->stop(), watch->deleteLater();
+    });
+    watch->start();
 }
 
 void FitOnScreenWhenShown(QWidget& window)

@@ -60,6 +60,9 @@ QRect FitRect(const QRect& frame, const QRect& area);
 // screen it stands on and moves it wholly onto that area. Every window is
 // fitted when it opens, after its stored placement has been applied.
 void FitOnScreen(QWidget& window);
+// Fits the window again once its window manager has framed it (the frame is
+// not known when it opens), so that its title bar lies on the screen too.
+void FitOnScreenOnceFramed(QWidget& window);
 // Fits the window, and its labels to their line height, each time it is
 // shown (windows that are no TrackedWindow).
 void FitOnScreenWhenShown(QWidget& window);
