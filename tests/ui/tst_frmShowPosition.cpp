@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPointer>
@@ -138,6 +139,10 @@ TEST_F(ShowPositionTest, LaidOutAsDesignedAndReopensAtItsPlace)
     const QFont font = Label("lblCMG")->font();
     EXPECT_EQ(Label("lblCMG")->geometry(), TwipsRect(720, 1950, 2910, 1245));
     EXPECT_TRUE(QFontInfo(font).fixedPitch() && font.bold() && font.pointSizeF() == 60.0);
+    // A metric twin of Courier New, where one is installed, before any other fixed-pitch face.
+    const QString family = QFontInfo(font).family();
+    if (QFontDatabase::hasFamily("Liberation Mono") || QFontDatabase::hasFamily("Nimbus Mono PS"))
+        EXPECT_TRUE(family.startsWith("Liberation Mono") || family.startsWith("Nimbus Mono PS")) << family.toStdString();
 
     EXPECT_EQ(m_store.Get("Showing", "ShowPos", ""), "-1");
     m_window->move(150, 90);
