@@ -102,7 +102,7 @@ frmSatInfo::frmSatInfo(ProgramContext& context, QWidget* parent)
     // Reopened after a minimise or while input is stopped, the window shows
     // the last satellites at once rather than an empty grid.
     if (ReceiverHasReported() && m_context.Gps.SatViewComplete)
-        RefreshSatInfo(true);
+        RefreshSatInfo(RefreshKind::AtOpen);
 }
 
 void frmSatInfo::TimerPop()
@@ -134,9 +134,9 @@ void frmSatInfo::ExtendedToggled(bool checked)
         RefreshSatInfo();
 }
 
-void frmSatInfo::RefreshSatInfo(bool evenIfStopped)
+void frmSatInfo::RefreshSatInfo(RefreshKind kind)
 {
-    if (!m_context.Settings.InputRunning && !evenIfStopped)
+    if (!m_context.Settings.InputRunning && kind != RefreshKind::AtOpen)
         return;
     ShowPrecision();
     std::int64_t signalTotal = 0;
@@ -147,6 +147,10 @@ void frmSatInfo::RefreshSatInfo(bool evenIfStopped)
             ShowEmptySlot(slot);
     }
     ShowFix();
+    // What was there before the window opened is shown, not counted: the
+    // statistics are of what arrives while it is open.
+    if (kind == RefreshKind::AtOpen)
+        return;
     if (m_skipNextSample) {
         m_skipNextSample = false;
         return;

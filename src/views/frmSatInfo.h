@@ -63,8 +63,10 @@ private:
     void ShowHideExtended();
     void ExtendedToggled(bool checked);
 
-    // Does nothing while input is stopped, unless evenIfStopped.
-    void RefreshSatInfo(bool evenIfStopped = false);
+    // Live: does nothing while input is stopped. AtOpen: shows the last
+    // satellites whether input runs or not, and takes no sample.
+    enum class RefreshKind { Live, AtOpen };
+    void RefreshSatInfo(RefreshKind kind = RefreshKind::Live);
     void ShowPrecision();
     void ShowFilledSlot(int slot, std::int64_t& signalTotal);
     void ShowEmptySlot(int slot);

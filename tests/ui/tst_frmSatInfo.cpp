@@ -93,6 +93,20 @@ TEST_F(SatInfoTest, RefreshWaitsForCompleteGroupsCountsFromTheSecondAndTimesTheM
     Sky({{21, -3, 100, 40, true}, {22, 95, 100, 40, true}, {23, 2, 360, 40, true}, {24, 1, -1, 40, true},
          {9, 4, 30, 40, true}}, 5, 5);
     EXPECT_EQ(Texts("lblLoElTracked", "lblMaskAngle"), "4° | 4°");
+
+    // Opened again with input stopped: the last sky at once, but counted, as at any opening, from the
+    // second refresh with input running.
+    m_settings.InputRunning = FlagClear;
+    frmSatInfo again(m_context);
+    const auto shown = [&again] {
+        return again.findChild<QLabel*>("lblPRN_1")->text() + " | " + again.findChild<QLabel*>("lblSatsInView")->text();
+    };
+    EXPECT_EQ(shown(), "21 | 0");
+    m_settings.InputRunning = FlagSet;
+    for (const char* expected : {"21 | 0", "21 | 5"}) {
+        again.TimerPop();
+        EXPECT_EQ(shown(), expected);
+    }
 }
 
 TEST_F(SatInfoTest, FiveInViewBlanksTheOtherSlotsAndASteadySkyRepaintsNothing)
