@@ -15,7 +15,8 @@ struct SatInfoFixture {
     GpsState Gps;
     ProgramSettings Settings;
     MemorySettingsStore Store;
-    ProgramContext Context{Gps, Settings, Store};
+    GnssState Gnss;
+    ProgramContext Context{Gps, Settings, Store, Gnss};
     frmSatInfo* Window = nullptr;
 
     explicit SatInfoFixture(bool shown)

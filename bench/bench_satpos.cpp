@@ -44,7 +44,8 @@ struct SkyFixture {
     std::unique_ptr<GpsState> gps = std::make_unique<GpsState>();
     ProgramSettings settings;
     MemorySettingsStore store;
-    ProgramContext context{*gps, settings, store};
+    std::unique_ptr<GnssState> gnss = std::make_unique<GnssState>();
+    ProgramContext context{*gps, settings, store, *gnss};
     std::unique_ptr<frmSatPositions> window;
 };
 

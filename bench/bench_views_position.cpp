@@ -20,7 +20,8 @@ struct Receiver {
     std::unique_ptr<GpsState> Gps = std::make_unique<GpsState>();
     ProgramSettings Settings;
     MemorySettingsStore Store;
-    ProgramContext Context{*Gps, Settings, Store};
+    std::unique_ptr<GnssState> Gnss = std::make_unique<GnssState>();
+    ProgramContext Context{*Gps, Settings, Store, *Gnss};
 
     Receiver()
     {

@@ -33,7 +33,7 @@ WindowKind KindOf(DisplayWindow window)
 
 TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IMessageSink* messages)
     : m_store(std::move(store)), m_gps(std::make_unique<GpsState>()),
-      m_gnss(std::make_unique<GnssState>()), m_context{*m_gps, m_settings, *m_store},
+      m_gnss(std::make_unique<GnssState>()), m_context{*m_gps, m_settings, *m_store, *m_gnss},
       m_messageBoxes(messages ? nullptr : std::make_unique<QtMessageBox>([this] { return m_mainWindow.get(); })),
       m_messages(messages ? *messages : *m_messageBoxes),
       m_dispatcher(m_parse, *m_gps, *m_gnss, m_settings, m_outputLog, m_messages),

@@ -2,6 +2,7 @@
 
 #include "common/ProgramSettings.h"
 #include "common/SettingsStore.h"
+#include "nmea/GnssState.h"
 #include "nmea/GpsState.h"
 
 namespace trakora {
@@ -12,6 +13,7 @@ struct ProgramContext {
     GpsState& Gps;
     ProgramSettings& Settings;
     ISettingsStore& Store;
+    GnssState& Gnss; // satellites of every system, filled while all talkers are decoded
 };
 
 } // namespace trakora

@@ -6,6 +6,7 @@
 #include "longterm/LongTermTexts.h"
 #include "longterm/SpreadStore.h"
 #include "longterm/StoredNumbers.h"
+#include "nmea/FixValidity.h"
 
 #include <algorithm>
 #include <cmath>
@@ -176,8 +177,8 @@ void LongTermSampler::TimerPop()
         // still be told apart from it.
         m_gps.NewPosition = false;
         m_positionHeld = true;
-        const double quality = LeadingNumber(m_gps.FixQuality.View());
-        if (quality < 1 || quality > 2)
+        // RTK receivers report their best fixes as 4 and 5, which count with every talker.
+        if (!FixQualityCountsAsFix(m_gps.FixQuality[0], m_settings.Talkers))
             return Hold("Quality Hold", newPosition, m_held.Quality);
         if (m_gps.HDOP == 0 || m_gps.HDOP > ThresholdValue())
             return Hold("D.O.P. Hold", newPosition, m_held.Dop);

@@ -21,6 +21,7 @@ struct SignalReport {
     std::uint8_t Id = NoSignalId;
     std::int8_t Snr = NotTracked;
     std::uint8_t Group = 0;
+    bool operator==(const SignalReport&) const = default;
 };
 
 struct SatelliteEntry {

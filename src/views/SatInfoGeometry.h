@@ -22,6 +22,12 @@ constexpr int ElevTop = 1320;
 constexpr int AzTop = 1530;
 constexpr int SSTop = 1740;
 constexpr int CellHeight = 210;
+// The twelve columns end above this line; the table of every satellite
+// takes their place, and what lies below moves down to make room for it.
+constexpr int GridBottom = 1980;
+constexpr int TableLeft = 60;
+constexpr int TableTop = 30;
+constexpr int TableGap = 30;
 
 constexpr int RowHeadingLeft = 72;
 constexpr int RowHeadingWidth = 435;
@@ -31,6 +37,7 @@ constexpr int LineLeft = 330;
 constexpr int LineRight = 5250;
 constexpr std::array<int, 4> LineTops{75, 384, 696, 1008};
 
+constexpr int HistogramLeft = 5370;
 constexpr int HistogramTop = 420;
 constexpr int HistogramPitch = 270;
 constexpr int HistogramRowHeight = 225;

@@ -2,7 +2,10 @@
 
 #include "common/Formatting.h"
 #include "common/NumberFormat.h"
+#include "common/SatelliteRows.h"
 #include "common/WindowRoutines.h"
+#include "nmea/FixValidity.h"
+#include "nmea/GnssDecoders.h"
 
 #include <QLabel>
 
@@ -11,6 +14,10 @@
 namespace trakora {
 
 namespace {
+
+constexpr int WindowWidth = 3990;
+constexpr int WindowHeight = 795;
+constexpr int ReceiverRowsHeight = 765; // the two rows a receiver of today adds
 
 std::string_view TrimBlanks(std::string_view text)
 {
@@ -27,16 +34,22 @@ frmDataStat::frmDataStat(ProgramContext& context, QWidget* parent)
       m_datum(AddValueLabel(this, "lblDatum", "Datum", 795, 120, 1050, 225)),
       m_validity(AddValueLabel(this, "lblValidity", "Data", 2565, 120, 1050, 225)),
       m_magVar(AddValueLabel(this, "lblMagVar", "Magnetic variation", 2370, 480, 1050, 225)),
-      m_background(this, {&m_datum, &m_validity, &m_magVar})
+      m_fixQuality(AddValueLabel(this, "lblFixQuality", "Fix Quality", 1290, 840, 2610, 225)),
+      m_systems(AddValueLabel(this, "lblSystems", "Systems used in the fix", 1290, 1200, 2610, 225)),
+      m_background(this, {&m_datum, &m_validity, &m_magVar, &m_fixQuality, &m_systems})
 {
     setObjectName(QStringLiteral("frmDataStat"));
     setWindowTitle(QStringLiteral("Data Status"));
     setFont(DialogFont(8.25));
-    setFixedSize(TwipsToPixelsX(3990), TwipsToPixelsY(795));
+    setFixedSize(TwipsToPixelsX(WindowWidth), TwipsToPixelsY(WindowHeight));
 
     AddCaptionLabel(this, "lblDatumHeading", "Datum", 30, 120, 660, 195);
     AddCaptionLabel(this, "lblDataHeading", "Data", 1950, 120, 540, 195);
     AddCaptionLabel(this, "lblMagVarHeading", "Magnetic Variation", 510, 480, 1695, 195);
+    m_receiverRows = {AddCaptionLabel(this, "lblFixQualityHeading", "Fix", 30, 840, 1170, 195), m_fixQuality.Label(),
+                      AddCaptionLabel(this, "lblSystemsHeading", "Systems", 30, 1200, 1170, 195), m_systems.Label()};
+    for (QWidget* control : m_receiverRows)
+        control->hide();
 
     EnableDragMove(this);
     MarkOpen();
@@ -58,7 +71,7 @@ void frmDataStat::RefreshDataStat(bool evenIfStopped)
         return;
     const GpsState& gps = m_context.Gps;
 
-    const bool valid = gps.RMCStatus == "A" || gps.GLLStatus == "A";
+    const bool valid = DataCountsAsValid(gps, m_context.Gnss, m_context.Settings.Talkers);
     m_validity.Show(valid ? "Valid" : "Invalid");
     m_background.Show(valid);
 
@@ -74,6 +87,34 @@ void frmDataStat::RefreshDataStat(bool evenIfStopped)
     }
 
     m_datum.Show(TrimBlanks(gps.MapDatum));
+
+    const bool receiverRows = ReceiverRowsWanted();
+    if (receiverRows != m_receiverRowsShown)
+        ShowReceiverRows(receiverRows);
+    if (receiverRows) {
+        m_fixQuality.Show(FixQualityName(gps.FixQuality));
+        m_systems.Show(SystemsText(UsedSystems(m_context.Gnss.Satellites)));
+    }
+}
+
+// The rows appear once the receiver reports more than a GPS receiver of old
+// can (satellites of another system, more than twelve, a fix beyond DGPS),
+// and stay while the window is open, so that receiver looks as it always did.
+bool frmDataStat::ReceiverRowsWanted() const
+{
+    if (m_context.Settings.Talkers != TalkerFilter::AllGnss)
+        return false;
+    const char quality = m_context.Gps.FixQuality[0];
+    return m_receiverRowsShown || (quality >= '3' && quality <= '8') ||
+           SatelliteRows::NeedsTable(m_context.Gnss.Satellites);
+}
+
+void frmDataStat::ShowReceiverRows(bool shown)
+{
+    for (QWidget* control : m_receiverRows)
+        control->setVisible(shown);
+    setFixedSize(TwipsToPixelsX(WindowWidth), TwipsToPixelsY(WindowHeight + (shown ? ReceiverRowsHeight : 0)));
+    m_receiverRowsShown = shown;
 }
 
 } // namespace trakora

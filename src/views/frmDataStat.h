@@ -3,10 +3,14 @@
 #include "common/TrackedWindow.h"
 #include "views/ReadoutLabels.h"
 
+#include <vector>
+
 namespace trakora {
 
 // "Data Status": whether the receiver reports valid data (the whole window
-// white or red), the magnetic variation and the map datum.
+// white or red), the magnetic variation and the map datum. A receiver of
+// today, heard with every talker, also gets the name of its fix quality and
+// the systems used in the fix, on two rows below.
 class frmDataStat : public TrackedWindow {
     Q_OBJECT
 
@@ -19,10 +23,16 @@ public:
 private:
     // Does nothing while input is stopped, unless evenIfStopped.
     void RefreshDataStat(bool evenIfStopped = false);
+    bool ReceiverRowsWanted() const;
+    void ShowReceiverRows(bool shown);
 
     Readout m_datum;
     Readout m_validity;
     Readout m_magVar;
+    Readout m_fixQuality;
+    Readout m_systems;
+    std::vector<QWidget*> m_receiverRows;
+    bool m_receiverRowsShown = false;
     ValidityBackground m_background;
 };
 

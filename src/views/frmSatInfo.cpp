@@ -5,13 +5,17 @@
 #include "common/SkyPlotGeometry.h"
 #include "common/Units.h"
 #include "common/WindowRoutines.h"
+#include "nmea/FixValidity.h"
+#include "nmea/GnssDecoders.h"
 #include "views/ControlColors.h"
 #include "views/SatInfoGeometry.h"
+#include "views/SatelliteTablePanel.h"
 #include "views/SignalGauge.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QScrollArea>
 
 namespace trakora {
 
@@ -43,12 +47,13 @@ QString TimeOfMaximum(const GpsState& gps)
     return Q(text);
 }
 
-void WriteText(QLabel* label, std::string& shown, std::string text)
+bool WriteText(QLabel* label, std::string& shown, std::string text)
 {
     if (text == shown)
-        return;
+        return false;
     shown = std::move(text);
     label->setText(Q(shown));
+    return true;
 }
 
 void WriteText(QLabel* label, const QString& text)
@@ -62,6 +67,16 @@ void SetBold(QWidget* control, bool bold)
     QFont font = control->font();
     font.setBold(bold);
     control->setFont(font);
+}
+
+// The fix quality in the few letters the label has room for; GPS and DGPS
+// as they always read.
+const char* ShortFixQuality(char quality, TalkerFilter talkers)
+{
+    static const char* const Names[] = {"?", "GPS", "DGPS", "PPS", "RTK", "Float", "DR", "Man.", "Sim."};
+    if (quality == '1' || quality == '2' || (talkers == TalkerFilter::AllGnss && quality >= '3' && quality <= '8'))
+        return Names[quality - '0'];
+    return "?";
 }
 
 } // namespace
@@ -120,7 +135,7 @@ void frmSatInfo::SetUpForm()
 void frmSatInfo::ShowHideExtended()
 {
     const int width = m_chkExtended->isChecked() ? ExtendedWidth : NormalWidth;
-    setFixedSize(TwipsToPixelsX(width), TwipsToPixelsY(ClientHeight));
+    setFixedSize(TwipsToPixelsX(width), TwipsToPixelsY(ClientHeight) + m_tableExtraHeight);
     // Widened while open, it must still fit its screen (opening fits it anyway).
     if (isVisible())
         FitOnScreen(*this);
@@ -140,11 +155,18 @@ void frmSatInfo::RefreshSatInfo(RefreshKind kind)
         return;
     ShowPrecision();
     std::int64_t signalTotal = 0;
-    for (int slot = 1; slot <= SatSlots; ++slot) {
-        if (slot <= m_context.Gps.SatsInView)
-            ShowFilledSlot(slot, signalTotal);
-        else
-            ShowEmptySlot(slot);
+    const bool table = TableWanted();
+    if (table != m_tableShown)
+        ShowTable(table);
+    if (table) {
+        ShowTableRows(signalTotal);
+    } else {
+        for (int slot = 1; slot <= SatSlots; ++slot) {
+            if (slot <= m_context.Gps.SatsInView)
+                ShowFilledSlot(slot, signalTotal);
+            else
+                ShowEmptySlot(slot);
+        }
     }
     ShowFix();
     // What was there before the window opened is shown, not counted: the
@@ -304,14 +326,14 @@ void frmSatInfo::ShowFix()
     const std::string_view mode = gps.FixMode.View();
     WriteText(m_lblxDFix, m_shownFixType, mode == "2" ? "2D" : mode == "3" ? "3D" : "?");
 
-    const std::string_view quality = gps.FixQuality.View();
-    const FixShown fix = quality == "1" ? FixShown::GPS : quality == "2" ? FixShown::DGPS : FixShown::None;
+    ShowFixQuality();
+
+    const bool hasFix = QualityCountsAsFix(gps, m_context.Gnss, m_context.Settings.Talkers);
+    const FixShown fix = hasFix ? FixShown::Fix : FixShown::None;
     if (fix == m_shownFix)
         return;
-    const bool hadFix = m_shownFix == FixShown::GPS || m_shownFix == FixShown::DGPS;
-    const bool hasFix = fix != FixShown::None;
+    const bool hadFix = m_shownFix == FixShown::Fix;
     m_shownFix = fix;
-    WriteText(m_lblFixQuality, fix == FixShown::GPS ? QStringLiteral("GPS") : fix == FixShown::DGPS ? QStringLiteral("DGPS") : QStringLiteral("?"));
     if (hadFix == hasFix)
         return;
     SetBackColor(this, hasFix ? FixColor : NoFixColor);
@@ -319,11 +341,23 @@ void frmSatInfo::ShowFix()
     setAccessibleDescription(hasFix ? QStringLiteral("fix") : QStringLiteral("no fix"));
 }
 
+void frmSatInfo::ShowFixQuality()
+{
+    const char quality = m_context.Gps.FixQuality[0];
+    const TalkerFilter talkers = m_context.Settings.Talkers;
+    if (!WriteText(m_lblFixQuality, m_shownFixQuality, ShortFixQuality(quality, talkers)))
+        return;
+    // The label has room for a few letters; screen readers get the whole name.
+    const std::string_view name = talkers == TalkerFilter::AllGnss ? FixQualityName(m_context.Gps.FixQuality) : std::string_view();
+    m_lblFixQuality->setAccessibleDescription(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+}
+
 void frmSatInfo::TakeSample(std::int64_t signalTotal)
 {
     const GpsState& gps = m_context.Gps;
     const std::int32_t inView = gps.SatsInView;
     const std::int32_t used = gps.SatsUsed;
+    m_statistics.SetGrowing(m_context.Settings.Talkers == TalkerFilter::AllGnss);
     m_statistics.AddSample(inView, used);
 
     ShowCountAndMaximum(inView, m_shownInView, m_shownInViewMax, m_lblSatsInView, m_lblSatsInViewMax, m_lblMaxViewTime);
@@ -339,8 +373,9 @@ void frmSatInfo::TakeSample(std::int64_t signalTotal)
     }
 
     const bool extended = m_chkExtended->isChecked();
-    ShowHistogram(m_viewRows, extended, SatCountStatistics::Bin(inView), true);
-    ShowHistogram(m_trackRows, extended, SatCountStatistics::Bin(used), false);
+    SyncHistogramRows();
+    ShowHistogram(m_viewRows, extended, m_statistics.Bin(inView), true);
+    ShowHistogram(m_trackRows, extended, m_statistics.Bin(used), false);
 
     WriteText(m_lblSatsInViewAvg, m_shownInViewAvg, FormatNumber(m_statistics.InViewAverage(), "##.0"));
     WriteText(m_lblSatsTrackedAvg, m_shownTrackedAvg, FormatNumber(m_statistics.TrackedAverage(), "##.0"));
@@ -376,10 +411,10 @@ void frmSatInfo::ShowCountAndMaximum(std::int32_t count, std::int32_t& shownCoun
 // Percentages are redrawn only when their rounded bar moves. The row of the
 // current count is bold; while the histogram is hidden earlier marks are
 // left as they are, and showing it clears them.
-void frmSatInfo::ShowHistogram(std::array<HistogramRow, SatCountStatistics::Bins>& rows, bool extended,
+void frmSatInfo::ShowHistogram(std::array<HistogramRow, SatCountStatistics::MaxBins>& rows, bool extended,
                                int currentBin, bool viewColumn)
 {
-    for (int n = 0; n < SatCountStatistics::Bins; ++n) {
+    for (int n = 0; n < m_statistics.Bins(); ++n) {
         HistogramRow& row = rows[n];
         if (extended) {
             const double percent = viewColumn ? m_statistics.InViewPercent(n) : m_statistics.TrackedPercent(n);

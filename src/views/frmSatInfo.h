@@ -1,25 +1,34 @@
 #pragma once
 
+#include "common/SatCountStatistics.h"
+#include "common/SatelliteRows.h"
 #include "common/TrackedWindow.h"
-#include "views/SatCountStatistics.h"
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QScrollArea;
 
 namespace trakora {
 
+class SatelliteTablePanel;
 class SignalGauge;
 
 // "Satellite Information": the twelve GSV slots with their signal gauges, the
 // dilutions of precision, fix quality and type, and statistics of the counts
 // of satellites in view and in use gathered while the window is open.
+//
+// With every talker decoded, a sky of more than twelve satellites or of more
+// than one system is shown as a table of every satellite instead of the
+// twelve columns (the window grows taller, not wider), and the histograms
+// grow a bin for every count seen.
 class frmSatInfo : public TrackedWindow {
     Q_OBJECT
 
@@ -42,7 +51,7 @@ private:
         Tint Colour = Tint::Design;
     };
 
-    enum class FixShown { Design, GPS, DGPS, None };
+    enum class FixShown { Design, Fix, None };
 
     // Histogram row n of either column.
     struct HistogramRow {
@@ -76,8 +85,17 @@ private:
     void TakeSample(std::int64_t signalTotal);
     void ShowCountAndMaximum(std::int32_t count, std::int32_t& shownCount, std::int32_t& shownMaximum,
                              QLabel* current, QLabel* maximum, QLabel* time);
-    void ShowHistogram(std::array<HistogramRow, SatCountStatistics::Bins>& rows, bool extended,
+    void ShowHistogram(std::array<HistogramRow, SatCountStatistics::MaxBins>& rows, bool extended,
                        int currentBin, bool viewColumn);
+    void AddHistogramRow(int n);
+    void SyncHistogramRows();
+    void FitHistogramArea();
+
+    bool TableWanted();
+    void ShowTable(bool shown);
+    void ShowGrid(bool shown);
+    void ShowTableRows(std::int64_t& signalTotal);
+    void ShowFixQuality();
 
     // Controls of the satellite grid, slot k at [k - 1].
     std::array<SignalGauge*, 12> m_gagSatSS{};
@@ -106,8 +124,18 @@ private:
     QLabel* m_lblLoElTracked = nullptr;
     QLabel* m_lblMaskAngle = nullptr;
 
-    std::array<HistogramRow, SatCountStatistics::Bins> m_viewRows{};
-    std::array<HistogramRow, SatCountStatistics::Bins> m_trackRows{};
+    // The histogram rows scroll when there are more than the window's height holds.
+    QScrollArea* m_histogram = nullptr;
+    std::array<HistogramRow, SatCountStatistics::MaxBins> m_viewRows{};
+    std::array<HistogramRow, SatCountStatistics::MaxBins> m_trackRows{};
+    int m_histogramRows = 0;
+
+    SatelliteTablePanel* m_table = nullptr;
+    SatelliteRows m_rows;
+    bool m_tableShown = false;
+    int m_tableExtraHeight = 0; // pixels the table adds to the window's height
+    std::vector<QWidget*> m_gridControls;  // the twelve columns with their headings and lines
+    std::vector<QWidget*> m_lowerControls; // what lies below them on the left
 
     // Texts and numbers as last written to their controls.
     std::string m_shownHDOP;
@@ -115,6 +143,7 @@ private:
     std::string m_shownPDOP;
     std::string m_shownFixType = "?";
     FixShown m_shownFix = FixShown::Design;
+    std::string m_shownFixQuality = "?";
     bool m_backgroundWhite = false;
     std::int32_t m_shownInView = 0;
     std::int32_t m_shownInViewMax = 0;

@@ -8,6 +8,9 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace trakora {
 
@@ -22,6 +25,17 @@ void MakeBackdrop(QWidget* mark)
     mark->setAttribute(Qt::WA_TransparentForMouseEvents);
     mark->lower();
 }
+
+// Only the outline belongs to the frame, so changes to the labels inside do
+// not repaint it.
+void SetOutline(QFrame* frame, const QRect& geometry)
+{
+    frame->setGeometry(geometry);
+    const QRect outline(QPoint(0, 0), geometry.size());
+    frame->setMask(QRegion(outline).subtracted(QRegion(outline.adjusted(1, 1, -1, -1))));
+}
+
+const QString CountTip = QStringLiteral("Count of satellites either in view or tracked");
 
 } // namespace
 
@@ -48,11 +62,7 @@ QFrame* frmSatInfo::AddFrame(const QString& name, const QRect& geometry)
     frame->setObjectName(name);
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Plain);
-    frame->setGeometry(geometry);
-    // Only the outline belongs to the frame, so changes to the labels inside
-    // do not repaint it.
-    const QRect outline(QPoint(0, 0), geometry.size());
-    frame->setMask(QRegion(outline).subtracted(QRegion(outline.adjusted(1, 1, -1, -1))));
+    SetOutline(frame, geometry);
     return frame;
 }
 
@@ -207,36 +217,102 @@ void frmSatInfo::BuildExtended()
 
     AddHeading(QStringLiteral("Satellites in View"), 5400, 90);
     AddHeading(QStringLiteral("Satellites Tracked"), 7650, 90);
-    const QString countTip = QStringLiteral("Count of satellites either in view or tracked");
-    AddLabel(QString(), QStringLiteral("#"), TwipsRect(7200, 90, 240, 225), Qt::AlignHCenter)->setToolTip(countTip);
+    AddLabel(QString(), QStringLiteral("#"), TwipsRect(7200, 90, 240, 225), Qt::AlignHCenter)->setToolTip(CountTip);
+
+    // The rows lie in an area of their own that scrolls once they outgrow
+    // the window; it is see-through, so the window's colour shows as before.
+    m_histogram = new QScrollArea(this);
+    m_histogram->setObjectName(QStringLiteral("Histograms"));
+    m_histogram->setFrameShape(QFrame::NoFrame);
+    m_histogram->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_histogram->verticalScrollBar()->setSingleStep(TwipsToPixelsY(HistogramPitch));
+    auto* rows = new QWidget;
+    m_histogram->setWidget(rows);
+    m_histogram->viewport()->setAutoFillBackground(false);
+    rows->setAutoFillBackground(false);
+    FitHistogramArea();
+    for (int n = 0; n < SatCountStatistics::DesignBins; ++n)
+        AddHistogramRow(n);
+}
+
+void frmSatInfo::FitHistogramArea()
+{
+    using namespace SatInfoGeometry;
+    const int bottom = TwipsToPixelsY(ShapeHeight) + m_tableExtraHeight;
+    for (const char* name : {"shpSizeSmall", "shpSizeBig"}) {
+        auto* frame = findChild<QFrame*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        if (frame != nullptr && frame->height() != bottom - frame->y())
+            SetOutline(frame, QRect(frame->pos(), QSize(frame->width(), bottom - frame->y())));
+    }
+    const QRect area = TwipsRect(HistogramLeft, HistogramTop, ExtendedWidth - HistogramLeft, 0);
+    m_histogram->setGeometry(area.x(), area.y(), area.width(), bottom - area.y());
+    m_histogram->widget()->resize(area.width(), m_histogram->widget()->height());
+}
+
+// Row n of both histograms and its count, placed where the design puts
+// them in the window.
+void frmSatInfo::AddHistogramRow(int n)
+{
+    using namespace SatInfoGeometry;
+    QWidget* rows = m_histogram->widget();
+    const QPoint origin = TwipsRect(HistogramLeft, HistogramTop, 0, 0).topLeft();
+    const int top = HistogramTop + HistogramPitch * n;
+    auto addLabel = [&](const QString& name, const QString& text, int left, int width, Qt::Alignment alignment,
+                        const QString& tip) {
+        auto* label = new QLabel(text, rows);
+        label->setObjectName(name);
+        label->setGeometry(TwipsRect(left, top, width, HistogramRowHeight).translated(-origin));
+        label->setAlignment(alignment | Qt::AlignVCenter);
+        label->setToolTip(tip);
+        label->show();
+        return label;
+    };
+    addLabel(QStringLiteral("lblCount_%1").arg(n), QString::number(n), 7200, 240, Qt::AlignHCenter, CountTip);
 
     const QString viewTip = QStringLiteral("Percentage of time this number of satellites in view");
     const QString trackTip = QStringLiteral("Percentage of time this number of satellites were being tracked");
-    for (int n = 0; n < SatCountStatistics::Bins; ++n) {
-        const int top = HistogramTop + HistogramPitch * n;
-        QLabel* count = AddLabel(QStringLiteral("lblCount_%1").arg(n), QString::number(n),
-                                 TwipsRect(7200, top, 240, HistogramRowHeight), Qt::AlignHCenter);
-        count->setToolTip(countTip);
+    auto makeRow = [&](HistogramRow& row, const char* column, int labelLeft, int barLeft, const QColor& color,
+                       const QString& tip, const char* meaning) {
+        row.Percent = addLabel(QStringLiteral("lbl%1_%2").arg(QLatin1String(column)).arg(n), QStringLiteral("0.0%"),
+                               labelLeft, 650, Qt::AlignRight, tip);
+        row.Bold = true;
+        row.Bar = new SignalGauge(Qt::Horizontal, rows);
+        row.Bar->setObjectName(QStringLiteral("gag%1_%2").arg(QLatin1String(column)).arg(n));
+        row.Bar->setGeometry(TwipsRect(barLeft, top, 1005, HistogramRowHeight).translated(-origin));
+        row.Bar->SetMinimum(0);
+        row.Bar->SetMaximum(100);
+        row.Bar->SetValue(0);
+        row.Bar->SetForeColor(color);
+        row.Bar->SetBackColor(Qt::white);
+        row.Bar->setToolTip(tip);
+        row.Bar->setAccessibleName(QStringLiteral("Share of time with %1 satellites %2").arg(n).arg(QLatin1String(meaning)));
+        row.Bar->setAccessibleDescription(QStringLiteral("0.0%"));
+        row.Bar->show();
+    };
+    makeRow(m_viewRows[static_cast<std::size_t>(n)], "View", 5370, 6050, QColor(0, 255, 0), viewTip, "in view");
+    makeRow(m_trackRows[static_cast<std::size_t>(n)], "Track", 7620, 8300, QColor(0, 0, 255), trackTip, "tracked");
+    m_histogramRows = n + 1;
+    rows->resize(rows->width(), TwipsToPixelsY(top + HistogramRowHeight) - origin.y());
+}
 
-        auto makeRow = [&](HistogramRow& row, const char* column, int labelLeft, int barLeft, const QColor& color,
-                           const QString& tip, const char* meaning) {
-            row.Percent = AddLabel(QStringLiteral("lbl%1_%2").arg(QLatin1String(column)).arg(n), QStringLiteral("0.0%"),
-                                   TwipsRect(labelLeft, top, 650, HistogramRowHeight), Qt::AlignRight);
-            row.Percent->setToolTip(tip);
-            row.Bar = new SignalGauge(Qt::Horizontal, this);
-            row.Bar->setObjectName(QStringLiteral("gag%1_%2").arg(QLatin1String(column)).arg(n));
-            row.Bar->setGeometry(TwipsRect(barLeft, top, 1005, HistogramRowHeight));
-            row.Bar->SetMinimum(0);
-            row.Bar->SetMaximum(100);
-            row.Bar->SetValue(0);
-            row.Bar->SetForeColor(color);
-            row.Bar->SetBackColor(Qt::white);
-            row.Bar->setToolTip(tip);
-            row.Bar->setAccessibleName(QStringLiteral("Share of time with %1 satellites %2").arg(n).arg(QLatin1String(meaning)));
-            row.Bar->setAccessibleDescription(QStringLiteral("0.0%"));
-        };
-        makeRow(m_viewRows[n], "View", 5370, 6050, QColor(0, 255, 0), viewTip, "in view");
-        makeRow(m_trackRows[n], "Track", 7620, 8300, QColor(0, 0, 255), trackTip, "tracked");
+// Rows for every bin in use; those beyond the design's thirteen hide again
+// when the bins stop growing (GPS talkers only).
+void frmSatInfo::SyncHistogramRows()
+{
+    using namespace SatInfoGeometry;
+    const int bins = m_statistics.Bins();
+    while (m_histogramRows < bins)
+        AddHistogramRow(m_histogramRows);
+    QWidget* rows = m_histogram->widget();
+    const int height = TwipsToPixelsY(HistogramTop + HistogramPitch * (bins - 1) + HistogramRowHeight) -
+                       TwipsToPixelsY(HistogramTop);
+    if (rows->height() == height)
+        return;
+    rows->resize(rows->width(), height);
+    for (int n = SatCountStatistics::DesignBins; n < m_histogramRows; ++n) {
+        const bool shown = n < bins;
+        for (QWidget* control : rows->findChildren<QWidget*>(QRegularExpression(QStringLiteral("_%1$").arg(n))))
+            control->setVisible(shown);
     }
 }
 

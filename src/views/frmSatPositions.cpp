@@ -84,6 +84,7 @@ frmSatPositions::frmSatPositions(ProgramContext& context, QWidget* parent)
     m_canvas->setAccessibleDescription(QStringLiteral("No satellites"));
     BuildMenus();
     BuildMarks();
+    BuildSystemsMenu();
     EnableDragMove(this);
 
     // Load: the window counts as open from here on.
@@ -249,15 +250,20 @@ void frmSatPositions::Layout()
 
     m_plotRadius = static_cast<int>(std::lround(width / 2.0));
     m_lastDots.fill({});
+    m_lastSystemDots.fill({});
     m_canvas->DrawRings(m_plotRadius);
     if (m_context.Settings.InputRunning) {
         PlotSats();
     } else {
         // Input stopped: keep the last picture, re-placed at the new scale.
-        PlaceLabels(m_lastSky);
+        if (m_systemsView)
+            PlaceMarkers();
+        else
+            PlaceLabels(m_lastSky);
         if (m_pole.Known)
             PlacePoleMarker(m_pole);
     }
+    PlaceLegend();
     SavePlacement();
 
     const int side = static_cast<int>(std::lround(ObserverMarkSide(m_plotRadius, TwipsToPixelsX(40))));
@@ -274,6 +280,13 @@ void frmSatPositions::PlotSats()
     if (direction == 'N' || direction == 'S') {
         m_pole = {gps.Latitude, direction == 'S', true};
         PlacePoleMarker(m_pole);
+    }
+    const bool systemsView = SystemsViewWanted();
+    if (systemsView != m_systemsView)
+        ShowSystemsView(systemsView);
+    if (m_systemsView) {
+        PlotAllSystems();
+        return;
     }
     m_sky.clear();
     for (int k = 0; k < SatSlots; ++k) {
@@ -389,6 +402,8 @@ void frmSatPositions::SetOutline(bool circular, QSize outer)
     // Set first: changing the frame below re-shows the window, whose layout
     // re-applies the outline from this flag.
     m_circular = circular;
+    if (m_legend != nullptr)
+        PlaceLegend();
     if (circular) {
         const int top = MenuBarHeight(outer.width());
         setMask(QRegion(QRect(0, top, outer.width(), outer.height() - top), QRegion::Ellipse));
@@ -456,6 +471,12 @@ void frmSatPositions::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     menu.addMenu(m_dotSizeMenu);
     menu.addAction(m_circularAction);
+    if (m_systemsView) {
+        menu.addSeparator();
+        menu.addAction(m_legendAction);
+        for (QAction* system : m_systemActions)
+            menu.addAction(system);
+    }
     menu.exec(event->globalPos());
 }
 

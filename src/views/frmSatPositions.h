@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/SatelliteRows.h"
 #include "common/TrackedWindow.h"
 
 #include <QPoint>
@@ -18,12 +19,19 @@ class QMenuBar;
 namespace trakora {
 
 class CircleShape;
+class SkyLegend;
+class SkyMarker;
 class SkyPlotCanvas;
 
 // The sky as seen from the receiver: zenith at the centre, north up, one
 // numbered label per satellite, track dots for the satellites used in the fix
 // and a marker for the celestial pole. The window keeps its plot square and
 // can wear a round outline.
+//
+// With every talker decoded, a sky of more than twelve satellites or of more
+// than one system shows every satellite by its system's mark and display
+// name instead, with a legend and a choice of the systems shown (the
+// "Systems" menu, also in the context menu).
 class frmSatPositions : public TrackedWindow {
 public:
     explicit frmSatPositions(ProgramContext& context, QWidget* parent = nullptr);
@@ -79,6 +87,20 @@ private:
     void DescribeSky();
     void ChooseDotSize(int size);
 
+    // Every satellite of every system.
+    void BuildSystemsMenu();
+    bool SystemsViewWanted();
+    void ShowSystemsView(bool shown);
+    void PlotAllSystems();
+    void PlaceMarkers();
+    SkyMarker* MarkerFor(SatelliteId id);
+    void DrawSystemTrackDots();
+    void DescribeSystemsSky();
+    void PlaceLegend();
+    void ShowLegend(bool shown);
+    void ShowSystem(GnssSystem system, bool shown);
+    bool Drawn(const SatelliteRow& row) const;
+
     bool m_inLoad = true;
     bool m_inResize = false;
     int m_lastWidth = -1;
@@ -108,6 +130,20 @@ private:
     std::vector<PlottedSat> m_lastSky;
     PoleFix m_pole;
     std::array<DrawnDot, 12> m_lastDots{};
+
+    bool m_systemsView = false;
+    SatelliteRows m_rows;
+    // Markers are handed from satellites that leave to those that come, so
+    // there are never more than the most satellites drawn at once.
+    std::vector<SkyMarker*> m_markers;
+    std::array<SkyMarker*, SatelliteKeys> m_markerOf{};
+    std::array<DrawnDot, SatelliteKeys> m_lastSystemDots{};
+    SkyLegend* m_legend = nullptr;
+    bool m_legendWanted = true;
+    GnssSystemSet m_hiddenSystems = 0;
+    QMenu* m_systemsMenu = nullptr;
+    QAction* m_legendAction = nullptr;
+    std::array<QAction*, GnssSystemCount> m_systemActions{};
 };
 
 } // namespace trakora

@@ -5,6 +5,7 @@
 #include "common/NumberFormat.h"
 #include "common/Units.h"
 #include "common/WindowRoutines.h"
+#include "nmea/FixValidity.h"
 #include "views/LargeTextLabel.h"
 
 #include <QLabel>
@@ -103,7 +104,7 @@ void frmShowPosition::RefreshPosition(bool evenIfStopped)
         return;
     const GpsState& gps = m_context.Gps;
 
-    const bool valid = gps.RMCStatus == "A" || gps.GLLStatus == "A";
+    const bool valid = DataCountsAsValid(gps, m_context.Gnss, settings.Talkers);
     if (valid) {
         if (const auto localDate = LocalDateDDMMYY(gps.UtcDate.View(), gps.UtcTime.View(), settings))
             m_localDate.Show(FormatDate(*localDate, settings));

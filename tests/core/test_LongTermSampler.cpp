@@ -186,9 +186,13 @@ TEST_F(LongTermSamplerTest, GatesHoldInOrderAndKeepThePosition)
         const char* fixMode;
         const char* status;
         char decimalPoint = '.';
+        TalkerFilter talkers = TalkerFilter::AllGnss;
     } cases[] = {
         {"6", 0, "2.0", "3", "Quality Hold"},   // quality is tested first
         {"0", 1, "2.0", "3", "Quality Hold"},
+        {"4", 1, "2.0", "3", "Running"},        // RTK fixed and float, with every talker
+        {"5", 1, "2.0", "3", "Running"},
+        {"4", 1, "2.0", "3", "Quality Hold", '.', TalkerFilter::GpsOnly},
         {"1", 0, "2.0", "3", "D.O.P. Hold"},    // no HDOP reported
         {"1", 2.5f, "2.0", "3", "D.O.P. Hold"},
         {"1", 1, "", "3", "D.O.P. Hold"},       // an empty threshold reads as 0
@@ -203,6 +207,7 @@ TEST_F(LongTermSamplerTest, GatesHoldInOrderAndKeepThePosition)
     };
     for (const Case& c : cases) {
         settings.DecimalPointChar = c.decimalPoint;
+        settings.Talkers = c.talkers;
         gps.FixQuality = c.quality;
         gps.HDOP = c.hdop;
         gps.FixMode = std::string_view(c.fixMode, 1);
@@ -218,7 +223,7 @@ TEST_F(LongTermSamplerTest, GatesHoldInOrderAndKeepThePosition)
         EXPECT_EQ(sampler.Row(0).RowSampleCount, after);
     }
     EXPECT_EQ(store.Get("LTTime", "DOPMax", ""), "2.0");
-    EXPECT_EQ(view.held.Quality, 2);
+    EXPECT_EQ(view.held.Quality, 3);
     EXPECT_EQ(view.held.Dop, 4);
     EXPECT_EQ(view.held.NotThreeD, 2);
 
@@ -228,7 +233,7 @@ TEST_F(LongTermSamplerTest, GatesHoldInOrderAndKeepThePosition)
     clock.time += 10;
     sampler.TimerPop();
     EXPECT_EQ(sampler.Row(0).RowSampleCount, before + 1);
-    EXPECT_EQ(view.held.Quality, 3);
+    EXPECT_EQ(view.held.Quality, 4);
 }
 
 TEST_F(LongTermSamplerTest, AltitudeSumRoundsHalvesToEvenAndStaysInFeet)

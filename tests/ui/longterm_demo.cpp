@@ -36,7 +36,8 @@ int main(int argc, char** argv)
     MemorySettingsStore store;
     LoadProgramSettings(settings, gps, store);
     settings.SmallUnit = "ME";
-    ProgramContext context{gps, settings, store};
+    GnssState gnss;
+    ProgramContext context{gps, settings, store, gnss};
     ScriptedClock clock;
     // The window deletes itself when closed, as in the program.
     auto& window = *new frmLongTerm(context, clock);

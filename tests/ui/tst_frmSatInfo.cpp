@@ -62,7 +62,8 @@ protected:
     GpsState m_gps;
     ProgramSettings m_settings;
     MemorySettingsStore m_store;
-    ProgramContext m_context{m_gps, m_settings, m_store};
+    GnssState m_gnss;
+    ProgramContext m_context{m_gps, m_settings, m_store, m_gnss};
     QPointer<frmSatInfo> m_window{new frmSatInfo(m_context)};
 };
 
@@ -174,6 +175,7 @@ TEST_F(SatInfoTest, GaugesFollowTheSignalUnusedSatellitesAreGreyAndTheFixColours
 
 TEST_F(SatInfoTest, ExtendedStatsWidenTheWindowAndHistogramTheCountsClampedToTwelve)
 {
+    m_settings.Talkers = TalkerFilter::GpsOnly;
     Find<QCheckBox>("chkExtended")->click(); // the first refresh is never sampled
     for (int inView : {7, 7, 8})
         Sky({}, inView, 5);

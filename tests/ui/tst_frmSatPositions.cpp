@@ -75,7 +75,8 @@ protected:
     GpsState gps;
     ProgramSettings settings;
     MemorySettingsStore store;
-    ProgramContext context{gps, settings, store};
+    GnssState gnss;
+    ProgramContext context{gps, settings, store, gnss};
     QPointer<frmSatPositions> window;
 };
 

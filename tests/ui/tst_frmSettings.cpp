@@ -47,7 +47,8 @@ struct World : IClock, IMessageSink, IFileChooser {
     GpsState Gps;
     ProgramSettings Settings;
     MemorySettingsStore Store;
-    ProgramContext Context{Gps, Settings, Store};
+    GnssState Gnss;
+    ProgramContext Context{Gps, Settings, Store, Gnss};
     LogFile Log;
 };
 

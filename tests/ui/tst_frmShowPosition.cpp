@@ -35,7 +35,8 @@ protected:
     GpsState m_gps;
     ProgramSettings m_settings;
     MemorySettingsStore m_store;
-    ProgramContext m_context{m_gps, m_settings, m_store};
+    GnssState m_gnss;
+    ProgramContext m_context{m_gps, m_settings, m_store, m_gnss};
     QPointer<frmShowPosition> m_window{new frmShowPosition(m_context)};
 };
 

@@ -65,7 +65,7 @@ void AcceptSettings(TrakoraApplication& app, ScriptedFiles& files, Messages& mes
                     const std::function<void(QWidget&)>& choose)
 {
     SystemClock clock;
-    ProgramContext context{app.Gps(), app.Settings(), app.Store()};
+    ProgramContext context{app.Gps(), app.Settings(), app.Store(), app.Gnss()};
     auto* dialog = new frmSettings(context, app.OutputLog(), files, messages, clock);
     dialog->show();
     choose(*dialog);

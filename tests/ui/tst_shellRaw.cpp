@@ -31,7 +31,8 @@ protected:
     std::unique_ptr<GpsState> gps = std::make_unique<GpsState>();
     ProgramSettings settings;
     MemorySettingsStore store;
-    ProgramContext context{*gps, settings, store};
+    GnssState gnss;
+    ProgramContext context{*gps, settings, store, gnss};
 };
 
 TEST_F(RawWindowTest, TrimmingCutsFifteenPercentButAtMostTwoHundredOldestLines)
