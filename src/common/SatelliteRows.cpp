@@ -63,22 +63,9 @@ void SatelliteRows::Update(const SatelliteTable& table)
     std::sort(order.begin(), order.begin() + count,
               [](const SatelliteEntry* a, const SatelliteEntry* b) { return Before(a->Id, b->Id); });
 
-    // Both lists are sorted: one walk finds each satellite's previous row.
-    const std::array<SatelliteRow, MaxSatellites> previous = m_rows;
-    const int previousCount = m_count;
     m_systems.fill({});
-    int p = 0;
     for (int i = 0; i < count; ++i) {
-        SatelliteRow row = RowOf(*order[static_cast<std::size_t>(i)]);
-        while (p < previousCount && Before(previous[static_cast<std::size_t>(p)].Id, row.Id))
-            ++p;
-        if (p < previousCount && previous[static_cast<std::size_t>(p)].Id == row.Id) {
-            row.GaugeMinimum = previous[static_cast<std::size_t>(p)].GaugeMinimum;
-            row.GaugeMaximum = previous[static_cast<std::size_t>(p)].GaugeMaximum;
-        }
-        if (row.Snr >= 1)
-            row.GaugeMinimum = std::min(row.GaugeMinimum, row.Snr);
-        row.GaugeMaximum = std::max(row.GaugeMaximum, row.Snr);
+        const SatelliteRow row = RowOf(*order[static_cast<std::size_t>(i)]);
         SystemCount& system = m_systems[static_cast<std::size_t>(row.Id.System)];
         ++system.InView;
         system.Used += row.Used ? 1 : 0;

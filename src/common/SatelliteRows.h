@@ -27,10 +27,6 @@ struct SatelliteRow {
     // The current signals in the order of their IDs (Group is not kept).
     std::array<SignalReport, MaxSignalsPerSatellite> Signals{};
     std::uint8_t SignalCount = 0;
-    // The gauge's range: 32 to 50 at first, widened by the weakest and the
-    // strongest signal of this satellite while it stays in the table.
-    std::int8_t GaugeMinimum = 32;
-    std::int8_t GaugeMaximum = 50;
 
     bool operator==(const SatelliteRow&) const = default;
 };

@@ -21,6 +21,9 @@ using namespace SatInfoGeometry;
 // Cell widths in twips; the gauge takes the rest of the row.
 constexpr std::array<int, SatelliteRowWidget::GaugeCell> CellWidths{600, 600, 600, 525};
 const QColor CellBorder(160, 160, 160);
+// Receivers of today report 10 to 50 dB-Hz; one scale for every row lets
+// the bars be compared, and a stronger signal fills its bar.
+constexpr double GaugeFullScale = 50.0;
 
 QString Angle(std::int16_t degrees)
 {
@@ -63,7 +66,7 @@ void SatelliteRowWidget::SetRow(const SatelliteRow& row)
             update(cells[ElevationCell]);
         if (row.Azimuth != m_row.Azimuth)
             update(cells[AzimuthCell]);
-        if (row.Snr != m_row.Snr || row.GaugeMinimum != m_row.GaugeMinimum || row.GaugeMaximum != m_row.GaugeMaximum)
+        if (row.Snr != m_row.Snr)
             update(cells[SignalCell].united(cells[GaugeCell]));
     }
     const bool describe = !m_filled || row.Id != m_row.Id || row.Used != m_row.Used || row.Snr != m_row.Snr ||
@@ -81,10 +84,7 @@ void SatelliteRowWidget::SetRow(const SatelliteRow& row)
 
 double SatelliteRowWidget::GaugeFraction() const
 {
-    if (m_row.Snr < 1 || m_row.GaugeMaximum <= m_row.GaugeMinimum)
-        return 0.0;
-    return std::clamp(static_cast<double>(m_row.Snr - m_row.GaugeMinimum) / (m_row.GaugeMaximum - m_row.GaugeMinimum),
-                      0.0, 1.0);
+    return std::clamp(static_cast<double>(m_row.Snr) / GaugeFullScale, 0.0, 1.0);
 }
 
 QString SatelliteRowWidget::CellText(int cell) const

@@ -14,6 +14,8 @@ namespace trakora {
 // repainted; a screen reader hears the row as one sentence, and the tooltip
 // and accessible description list the SNR of each signal.
 class SatelliteRowWidget : public QWidget {
+    Q_OBJECT
+
 public:
     enum Cell { NameCell, ElevationCell, AzimuthCell, SignalCell, GaugeCell, CellCount };
 
@@ -25,7 +27,7 @@ public:
     void SetRow(const SatelliteRow& row);
     const SatelliteRow& Row() const { return m_row; }
 
-    // The gauge's share filled, 0 to 1 (0 without a signal).
+    // The gauge's share filled, 0 to 1: the SNR on a scale of 0 to 50 dB-Hz.
     double GaugeFraction() const;
 
 protected:

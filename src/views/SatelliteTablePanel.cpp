@@ -33,6 +33,7 @@ protected:
         const auto cells = SatelliteRowWidget::CellRects(width(), height());
         for (int c = 0; c < SatelliteRowWidget::CellCount; ++c)
             painter.drawText(cells[static_cast<std::size_t>(c)], Qt::AlignCenter, QLatin1String(Titles[c]));
+        painter.fillRect(QRect(0, height() - 1, width(), 1), QColor(160, 160, 160));
     }
 };
 

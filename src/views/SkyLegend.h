@@ -8,6 +8,8 @@ namespace trakora {
 
 // A small key to the sky plot: the mark of each system shown, with its name.
 class SkyLegend : public QWidget {
+    Q_OBJECT
+
 public:
     explicit SkyLegend(QWidget* parent = nullptr);
 

@@ -10,6 +10,8 @@ namespace trakora {
 // satellite is used in the fix, and its display name beside it. The mark's
 // centre is the satellite's place; the widget lets the plot show through.
 class SkyMarker : public QWidget {
+    Q_OBJECT
+
 public:
     explicit SkyMarker(QWidget* parent = nullptr);
 

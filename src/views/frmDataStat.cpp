@@ -98,14 +98,14 @@ void frmDataStat::RefreshDataStat(bool evenIfStopped)
 }
 
 // The rows appear once the receiver reports more than a GPS receiver of old
-// can (satellites of another system, more than twelve, a fix beyond DGPS),
-// and stay while the window is open, so that receiver looks as it always did.
+// (satellites of another system, more than twelve, an RTK fix), and stay
+// while the window is open; an old receiver's window looks as it always did.
 bool frmDataStat::ReceiverRowsWanted() const
 {
     if (m_context.Settings.Talkers != TalkerFilter::AllGnss)
         return false;
     const char quality = m_context.Gps.FixQuality[0];
-    return m_receiverRowsShown || (quality >= '3' && quality <= '8') ||
+    return m_receiverRowsShown || quality == '4' || quality == '5' ||
            SatelliteRows::NeedsTable(m_context.Gnss.Satellites);
 }
 

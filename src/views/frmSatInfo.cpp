@@ -69,14 +69,14 @@ void SetBold(QWidget* control, bool bold)
     control->setFont(font);
 }
 
-// The fix quality in the few letters the label has room for; GPS and DGPS
-// as they always read.
-const char* ShortFixQuality(char quality, TalkerFilter talkers)
+// The fix quality as the label shows it: "?" for every quality that is no
+// fix, so the text agrees with the window's colour.
+const char* FixQualityText(char quality, TalkerFilter talkers)
 {
-    static const char* const Names[] = {"?", "GPS", "DGPS", "PPS", "RTK", "Float", "DR", "Man.", "Sim."};
-    if (quality == '1' || quality == '2' || (talkers == TalkerFilter::AllGnss && quality >= '3' && quality <= '8'))
-        return Names[quality - '0'];
-    return "?";
+    if (!FixQualityCountsAsFix(quality, talkers))
+        return "?";
+    static const char* const Names[] = {"?", "GPS", "DGPS", "?", "RTK", "Float"};
+    return Names[quality - '0'];
 }
 
 } // namespace
@@ -345,7 +345,7 @@ void frmSatInfo::ShowFixQuality()
 {
     const char quality = m_context.Gps.FixQuality[0];
     const TalkerFilter talkers = m_context.Settings.Talkers;
-    if (!WriteText(m_lblFixQuality, m_shownFixQuality, ShortFixQuality(quality, talkers)))
+    if (!WriteText(m_lblFixQuality, m_shownFixQuality, FixQualityText(quality, talkers)))
         return;
     // The label has room for a few letters; screen readers get the whole name.
     const std::string_view name = talkers == TalkerFilter::AllGnss ? FixQualityName(m_context.Gps.FixQuality) : std::string_view();
@@ -414,6 +414,11 @@ void frmSatInfo::ShowCountAndMaximum(std::int32_t count, std::int32_t& shownCoun
 void frmSatInfo::ShowHistogram(std::array<HistogramRow, SatCountStatistics::MaxBins>& rows, bool extended,
                                int currentBin, bool viewColumn)
 {
+    // Where the rows scroll, the current count in view is kept in sight.
+    if (extended && viewColumn && currentBin != m_viewBinInSight) {
+        m_histogram->ensureWidgetVisible(rows[static_cast<std::size_t>(currentBin)].Percent, 0, 0);
+        m_viewBinInSight = currentBin;
+    }
     for (int n = 0; n < m_statistics.Bins(); ++n) {
         HistogramRow& row = rows[n];
         if (extended) {

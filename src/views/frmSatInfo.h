@@ -129,6 +129,7 @@ private:
     std::array<HistogramRow, SatCountStatistics::MaxBins> m_viewRows{};
     std::array<HistogramRow, SatCountStatistics::MaxBins> m_trackRows{};
     int m_histogramRows = 0;
+    int m_viewBinInSight = -1;
 
     SatelliteTablePanel* m_table = nullptr;
     SatelliteRows m_rows;

@@ -1,3 +1,5 @@
+#include "SkyReports.h"
+#include "common/WindowRoutines.h"
 #include "views/frmDataStat.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +61,38 @@ TEST_F(DataStatTest, WritesValidityVariationAndDatumWhileRunningAndOnlyWhenTheyC
     Label("lblDatum")->setText("marker");
     EXPECT_EQ(Pop(), "Valid|0.1° E|marker");
     EXPECT_EQ(BackgroundPixel(), qRgb(0, 0, 255));
+}
+
+TEST_F(DataStatTest, WithEveryTalkerTheFixDecidesAndAReceiverOfTodayGetsItsFixAndSystemsShown)
+{
+    m_settings.InputRunning = FlagSet;
+    const auto GP = TalkerFilter::GpsOnly, ALL = TalkerFilter::AllGnss;
+    const struct { TalkerFilter talkers; const char *rmc, *quality, *faa, *validity; } cases[] = {
+        {GP, "A", "0", "N", "Valid"},   // GPS talkers: the status alone
+        {ALL, "A", "0", "A", "Invalid"}, // every talker: the fix quality once a GGA gave one
+        {ALL, "V", "2", "D", "Valid"},
+        {ALL, "A", "1", "N", "Invalid"}, // FAA mode N is no fix
+        {ALL, "A", "6", "E", "Invalid"}, // dead reckoning
+    };
+    for (const auto& c : cases) {
+        std::tie(m_settings.Talkers, m_gps.RMCStatus, m_gps.FixQuality, m_gnss.FaaMode) =
+            std::tuple(c.talkers, c.rmc, c.quality, c.faa);
+        EXPECT_EQ(Pop().substr(0, std::string(c.validity).size() + 1), std::string(c.validity) + "|") << c.quality << c.faa;
+        EXPECT_TRUE(Label("lblFixQuality")->isHidden()) << "a receiver of GPS only keeps the two rows";
+    }
+    const int height = m_window->height();
+
+    // Satellites of two systems, or an RTK fix, bring the rows with the fix's name and the systems used.
+    testing::ReportSky(m_gnss, m_gps, testing::Constellations({{GnssSystem::GPS, 9, 7}, {GnssSystem::Galileo, 5, 4},
+                                                               {GnssSystem::BeiDou, 3, 0}}), 1);
+    std::tie(m_gps.FixQuality, m_gnss.FaaMode) = std::tuple("4", "R");
+    EXPECT_EQ(Pop().substr(0, 6), "Valid|");
+    EXPECT_EQ(std::pair(Text("lblFixQuality"), Text("lblSystems")), std::pair(QString("RTK fixed"), QString("GPS, Galileo")));
+    EXPECT_FALSE(Label("lblSystems")->isHidden());
+    EXPECT_EQ(m_window->height() - height, TwipsToPixelsY(765));
+    m_gps.FixQuality = "5";
+    Pop();
+    EXPECT_EQ(Text("lblFixQuality"), "RTK float");
 }
 
 TEST_F(DataStatTest, ClosedAtExitItReopensAtItsPlace)

@@ -1,4 +1,6 @@
+#include "SkyReports.h"
 #include "common/WindowRoutines.h"
+#include "views/SatelliteRowWidget.h"
 #include "views/SignalGauge.h"
 #include "views/frmSatInfo.h"
 
@@ -9,6 +11,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPointer>
+#include <QScrollArea>
 
 #include <functional>
 #include <stdexcept>
@@ -17,6 +20,7 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 inline void PrintTo(const QColor& color, std::ostream* os) { *os << color.name().toStdString(); }
 
 using namespace trakora;
+using namespace trakora::testing;
 
 namespace {
 
@@ -162,15 +166,27 @@ TEST_F(SatInfoTest, GaugesFollowTheSignalUnusedSatellitesAreGreyAndTheFixColours
     Sky({}, 0, 2); // used satellites reported but none in view: nothing to divide by
     EXPECT_EQ(Find("lblSigQuality")->text(), ".0");
 
-    for (const auto& [quality, text, background] : {std::tuple("2", "DGPS", White), std::tuple("0", "?", Red)}) {
-        m_gps.FixQuality = quality;
+    const auto GP = TalkerFilter::GpsOnly, ALL = TalkerFilter::AllGnss;
+    const struct { TalkerFilter talkers; const char *quality, *faa, *text; QColor background; } fixes[] = {
+        {ALL, "2", "D", "DGPS", White}, {ALL, "0", "N", "?", Red}, {ALL, "4", "R", "RTK", White},
+        {GP, "4", "R", "?", Red}, {ALL, "5", "F", "Float", White}, {ALL, "1", "N", "GPS", Red}, // FAA mode N: no fix
+        {ALL, "6", "E", "?", Red}, {GP, "1", "N", "GPS", White},
+    };
+    for (const auto& f : fixes) {
+        std::tie(m_settings.Talkers, m_gps.FixQuality, m_gnss.FaaMode) = std::tuple(f.talkers, f.quality, f.faa);
         Pop();
+        const bool fix = f.background == White;
         const QImage shown = m_window->grab().toImage();
         EXPECT_EQ(std::tuple(Find("lblFixQuality")->text(), Find<QCheckBox>("chkExtended")->palette().color(QPalette::Window),
                              shown.pixelColor(4, 4), m_window->accessibleDescription()),
-                  std::tuple(QString(text), background, background, QString(*quality == '0' ? "no fix" : "fix")));
+                  std::tuple(QString(f.text), f.background, f.background, QString(fix ? "fix" : "no fix")))
+            << f.quality << " " << f.faa;
         EXPECT_EQ(shown.pixelColor(Find("lblPRN_1")->geometry().topLeft() + QPoint(2, 2)), White) << "cells stay white";
     }
+    EXPECT_EQ(Find("lblFixQuality")->accessibleDescription(), "") << "GPS talkers name no fix beyond the label";
+    std::tie(m_settings.Talkers, m_gps.FixQuality) = std::tuple(ALL, "5");
+    Pop();
+    EXPECT_EQ(Find("lblFixQuality")->accessibleDescription(), "RTK float");
 }
 
 TEST_F(SatInfoTest, ExtendedStatsWidenTheWindowAndHistogramTheCountsClampedToTwelve)
@@ -208,6 +224,113 @@ TEST_F(SatInfoTest, ExtendedStatsWidenTheWindowAndHistogramTheCountsClampedToTwe
               std::tuple(true, TwipsToPixelsX(9615), 12));
     Sky({}, 1, 1, 2);
     EXPECT_EQ(Find("lblSatsInViewMax")->text(), "1");
+}
+
+// With every talker, a sky beyond twelve satellites or of several systems.
+class SatTableTest : public SatInfoTest {
+protected:
+    void Report(const std::vector<TestSat>& sats, int pops = 1) { ReportSky(m_gnss, m_gps, sats, ++m_second), Pop(pops); }
+    std::vector<SatelliteRowWidget*> Rows() const
+    {
+        std::vector<SatelliteRowWidget*> rows;
+        for (int i = 1; QWidget* row = m_window->findChild<QWidget*>(QStringLiteral("SatelliteRow_%1").arg(i)); ++i)
+            if (!row->isHidden()) rows.push_back(static_cast<SatelliteRowWidget*>(row));
+        return rows;
+    }
+    // The satellite of each shown row: "G01 G02 ...".
+    QString Names() const
+    {
+        QStringList names;
+        for (const SatelliteRowWidget* row : Rows()) names << QString::fromLatin1(DisplayName(row->Row().Id).data());
+        return names.join(' ');
+    }
+    const std::vector<TestSat> m_forty = Constellations(
+        {{GnssSystem::GPS, 12, 8}, {GnssSystem::GLONASS, 10, 6}, {GnssSystem::Galileo, 8, 5}, {GnssSystem::BeiDou, 10, 7}});
+    int m_second = 0;
+};
+
+TEST_F(SatTableTest, FortySatellitesOfFourSystemsFillATableThatScrollsPastTwelveRows)
+{
+    Report(m_forty, 2);
+    const QString expected = "G01 G02 G03 G04 G05 G06 G07 G08 G09 G10 G11 G12 R01 R02 R03 R04 R05 R06 R07 R08 R09 R10 "
+                             "E01 E02 E03 E04 E05 E06 E07 E08 C01 C02 C03 C04 C05 C06 C07 C08 C09 C10";
+    EXPECT_EQ(Names(), expected);
+    EXPECT_EQ(Find("lblSatSummary")->text(), "GPS 12/8  GLONASS 10/6  Galileo 8/5  BeiDou 10/7");
+    // R03: elevation 10 + 2 * 2, azimuth 15 * 2, used.
+    EXPECT_EQ(Rows()[14]->accessibleName(), "GLONASS R03, elevation 14, azimuth 30, signal 40, used in fix");
+    EXPECT_EQ(Rows()[9]->accessibleName(), "GPS G10, elevation 28, azimuth 135, signal 30, not used");
+    // Every satellite counts: 26 used of 40, signal quality 26 x 40 / 40.
+    EXPECT_EQ(Texts("lblSatsInView", "lblSatsTracked", "lblSigQuality", "lblMaskAngle"), "40 | 26 | 26.0 | 10°");
+
+    // The columns give way; the window keeps its width and grows taller, the rest moving down below the table.
+    const QWidget* table = Find<QWidget>("SatelliteTable");
+    EXPECT_TRUE(Find("lblPRN_1")->isHidden() && Find<SignalGauge>("gagSatSS_1")->isHidden() && !table->isHidden());
+    EXPECT_EQ(m_window->width(), TwipsToPixelsX(5380));
+    EXPECT_GE(Find("lblHDOP")->y(), table->geometry().bottom());
+    EXPECT_GE(m_window->height(), Find("lblMaskAngle")->geometry().bottom());
+    // Twelve rows in sight, the other 28 scrolled to.
+    m_window->show();
+    QCoreApplication::processEvents();
+    const auto* rows = Find<QScrollArea>("SatelliteRows");
+    const int rowHeight = Rows()[0]->height();
+    EXPECT_EQ(std::pair(rows->viewport()->height(), rows->widget()->height()), std::pair(12 * rowHeight, 40 * rowHeight));
+
+    // A satellite reported on two signals shows its best and lists both.
+    std::vector<TestSat> twoSignals = m_forty;
+    twoSignals.push_back({GnssSystem::GPS, 1, 10, 0, 44, true, 8});
+    Report(twoSignals);
+    EXPECT_EQ(std::tuple(Rows()[0]->Row().Snr, Rows()[0]->accessibleDescription()), std::tuple(44, QString("L1 C/A 40, L5 Q 44")));
+    EXPECT_EQ(Rows().size(), 40u);
+}
+
+TEST_F(SatTableTest, RowsKeepTheirSatellitesFromEpochToEpochAndOnlyWhatChangedIsRepainted)
+{
+    Report(m_forty);
+    const QString names = Names();
+    std::vector<TestSat> reversed(m_forty.rbegin(), m_forty.rend());
+    Report(reversed);
+    EXPECT_EQ(Names(), names) << "the order the receiver reports in does not matter";
+
+    m_window->show();
+    QCoreApplication::processEvents();
+    struct RowPaints : QObject {
+        int Rows = 0, Others = 0;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint) (dynamic_cast<SatelliteRowWidget*>(o) ? Rows : Others) += 1;
+            return false;
+        }
+    } paints;
+    qApp->installEventFilter(&paints);
+    for (int epoch = 0; epoch < 3; ++epoch)
+        Report(reversed);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::pair(paints.Rows, paints.Others), std::pair(0, 0)) << "a steady sky repaints nothing";
+    reversed[35].Snr = 22; // G05's signal alone changes
+    Report(reversed);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints.Rows, 1);
+    EXPECT_EQ(Rows()[4]->accessibleName(), "GPS G05, elevation 18, azimuth 60, signal 22, used in fix");
+    qApp->removeEventFilter(&paints);
+}
+
+TEST_F(SatTableTest, HistogramsGrowABinForEveryCountSeenAndKeepTheCurrentOneInSight)
+{
+    Find<QCheckBox>("chkExtended")->click(); // the first refresh is never sampled
+    m_window->show();
+    QCoreApplication::processEvents();
+    for (const auto& [inView, used] : {std::pair(35, 20), std::pair(40, 26)}) {
+        ReportSky(m_gnss, m_gps, m_forty, ++m_second);
+        std::tie(m_gps.SatsInView, m_gps.SatsUsed) = std::tuple(inView, used);
+        Pop();
+    }
+    EXPECT_EQ(Texts("lblView_35", "lblView_40", "lblTrack_26", "lblCount_40", "lblView_12"), "50.0% | 50.0% | 50.0% | 40 | 0.0%");
+    EXPECT_EQ(std::tuple(Find<SignalGauge>("gagView_40")->Value(), Bold("lblView_40"), Bold("lblView_35"), Bold("lblTrack_26")),
+              std::tuple(50, true, false, true));
+    EXPECT_EQ(m_window->findChild<QLabel*>("lblView_41"), nullptr) << "no bin beyond the largest count";
+    const auto* area = Find<QScrollArea>("Histograms");
+    const QRect current(Find("lblView_40")->mapTo(area->viewport(), QPoint(0, 0)), Find("lblView_40")->size());
+    EXPECT_TRUE(area->viewport()->rect().contains(current)) << "scrolled into sight";
 }
 
 } // namespace

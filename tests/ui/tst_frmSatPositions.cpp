@@ -1,9 +1,14 @@
+#include "SkyReports.h"
 #include "common/SkyPlotGeometry.h"
+#include "views/SkyLegend.h"
+#include "views/SkyMarker.h"
 #include "views/SkyPlotCanvas.h"
+#include "views/SystemMarks.h"
 #include "views/frmSatPositions.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
@@ -197,6 +202,99 @@ TEST_F(SatPositionsTest, KeptSquareWithTheTrackClearedOnlyByANewWidthAndMadeRoun
     delete window.data();
     Open();
     EXPECT_EQ(std::pair(outline(), Canvas()->width()), std::pair(std::string("-1"), 320)); // restored
+}
+
+// With every talker, a sky of several systems.
+class SatSystemsTest : public SatPositionsTest {
+protected:
+    void Report(const std::vector<testing::TestSat>& sats) { ReportSky(gnss, gps, sats, ++second), window->TimerPop(); }
+    std::vector<SkyMarker*> Markers() const
+    {
+        std::vector<SkyMarker*> shown;
+        for (SkyMarker* marker : window->findChildren<SkyMarker*>())
+            if (marker->isVisible()) shown.push_back(marker);
+        return shown;
+    }
+    SkyMarker* Marker(const char* name) const
+    {
+        for (SkyMarker* marker : Markers())
+            if (QLatin1String(DisplayName(marker->Satellite()).data()) == QLatin1String(name)) return marker;
+        throw std::runtime_error(std::string("no marker ") + name);
+    }
+    // One satellite of each system, the even ones used.
+    const std::vector<testing::TestSat> m_sky = {
+        {GnssSystem::GPS, 5, 40, 120, 41, false},    {GnssSystem::SBAS, 31, 30, 200, 35, true},
+        {GnssSystem::GLONASS, 7, 60, 300, 38, false}, {GnssSystem::Galileo, 11, 78, 13, 49, true},
+        {GnssSystem::BeiDou, 20, 20, 60, 30, false},  {GnssSystem::QZSS, 2, 50, 170, 44, true},
+        {GnssSystem::NavIC, 3, 15, 250, 33, false}};
+    int second = 0;
+};
+
+TEST_F(SatSystemsTest, EverySatelliteShowsItsSystemByShapeAndColourFilledWhenUsed)
+{
+    Report(m_sky);
+    ASSERT_EQ(Markers().size(), m_sky.size());
+    EXPECT_EQ(Shown(), "") << "no numbered labels beside the marks";
+    EXPECT_TRUE(Find<QMenu>("mnuSystems")->menuAction()->isVisible());
+    const QImage picture = Canvas()->grab().toImage();
+    const struct { const char* name; MarkShape shape; bool filled; } expected[] = {
+        {"G05", MarkShape::Circle, false}, {"S31", MarkShape::Cross, true},   {"R07", MarkShape::Square, false},
+        {"E11", MarkShape::Diamond, true}, {"C20", MarkShape::Triangle, false}, {"J02", MarkShape::Star, true},
+        {"I03", MarkShape::Hexagon, false}};
+    for (const auto& e : expected) {
+        const SkyMarker* marker = Marker(e.name);
+        const GnssSystem system = marker->Satellite().System;
+        EXPECT_EQ(std::pair(ShapeOf(system), marker->Filled()), std::pair(e.shape, e.filled)) << e.name;
+        // The centre of the mark is the satellite's place, in the system's colour when filled.
+        const QPoint centre = marker->pos() + marker->Anchor();
+        const testing::TestSat& sat = *std::find_if(m_sky.begin(), m_sky.end(), [&](auto& s) { return s.System == system; });
+        EXPECT_LT(QLineF(centre, Sky(sat.Elevation, sat.Azimuth)).length(), 1.0) << e.name;
+        EXPECT_EQ(picture.pixelColor(centre), e.filled ? SystemColor(system) : Cyan) << e.name;
+    }
+    EXPECT_EQ(Marker("E11")->accessibleName(), "Galileo E11, elevation 78, azimuth 13, signal 49, used in fix");
+    EXPECT_EQ(std::pair(Black(Sky(78, 13), 2), Black(Sky(40, 120), 3)), std::pair(true, false)) << "used ones leave tracks";
+
+    // Seven systems named in the legend, in the corner of the plot.
+    const auto* legend = Find<SkyLegend>("SkyLegend");
+    EXPECT_TRUE(legend->isVisible() && legend->geometry().topLeft().manhattanLength() < 10);
+    EXPECT_TRUE(legend->accessibleDescription().startsWith("GPS circle, SBAS cross, GLONASS square"));
+}
+
+TEST_F(SatSystemsTest, TheLegendAndTheSystemsShownAreRememberedAcrossARestart)
+{
+    Report(m_sky);
+    Find<QAction>("mnuLegend")->trigger();
+    Find<QAction>("mnuSystem_GLONASS")->trigger();
+    Find<QAction>("mnuSystem_BeiDou")->trigger();
+    EXPECT_EQ(std::pair(store.Get("SatPos", "Legend", ""), store.Get("SatPos", "HiddenSystems", "")), std::pair(std::string("0"), std::string("RC")));
+    EXPECT_EQ(Markers().size(), 5u);
+    EXPECT_FALSE(Find<SkyLegend>("SkyLegend")->isVisible());
+
+    delete window.data();
+    Open();
+    Report(m_sky);
+    EXPECT_EQ(Markers().size(), 5u) << "GLONASS and BeiDou stay hidden";
+    EXPECT_THROW(Marker("R07"), std::runtime_error);
+    EXPECT_FALSE(Find<SkyLegend>("SkyLegend")->isVisible() || Find<QAction>("mnuLegend")->isChecked() ||
+                 Find<QAction>("mnuSystem_GLONASS")->isChecked());
+    Find<QAction>("mnuSystem_GLONASS")->trigger();
+    Find<QAction>("mnuLegend")->trigger();
+    EXPECT_EQ(Markers().size(), 6u);
+    EXPECT_TRUE(Find<SkyLegend>("SkyLegend")->isVisible());
+    EXPECT_EQ(std::pair(store.Get("SatPos", "Legend", ""), store.Get("SatPos", "HiddenSystems", "")), std::pair(std::string("-1"), std::string("C")));
+}
+
+TEST_F(SatSystemsTest, MarksPassFromSatellitesThatLeaveToThoseThatCome)
+{
+    for (int first = 1; first <= 60; first += 6) {
+        std::vector<testing::TestSat> sky;
+        for (int n = first; n < first + 6; ++n)
+            sky.push_back({n % 2 ? GnssSystem::Galileo : GnssSystem::BeiDou, n, 30, 5 * n, 40, true});
+        sky.push_back({GnssSystem::GLONASS, 1, 45, 90, 40, true});
+        Report(sky);
+        ASSERT_EQ(Markers().size(), 7u);
+    }
+    EXPECT_EQ(window->findChildren<SkyMarker*>().size(), 7u) << "no more marks than satellites shown at once";
 }
 
 } // namespace

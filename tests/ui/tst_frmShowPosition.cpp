@@ -117,6 +117,14 @@ TEST_F(ShowPositionTest, NothingIsWrittenWhileStoppedOrUnchanged)
     std::tie(m_gps.GLLStatus, m_gps.CourseMag) = std::tuple("V", 13.0f);
     EXPECT_EQ(Pop({"lblCMG"}), "13°");
     EXPECT_EQ(std::pair(BackgroundPixel(), m_window->accessibleDescription()), std::pair(qRgb(255, 0, 0), QString("invalid data")));
+
+    // With every talker an RTK fix counts whatever the status; with GPS talkers it does not.
+    m_gps.FixQuality = "5";
+    for (const auto& [talkers, white] : {std::pair(TalkerFilter::AllGnss, true), std::pair(TalkerFilter::GpsOnly, false)}) {
+        m_settings.Talkers = talkers;
+        Pop({"lblCMG"});
+        EXPECT_EQ(BackgroundPixel(), white ? qRgb(255, 255, 255) : qRgb(255, 0, 0));
+    }
 }
 
 TEST_F(ShowPositionTest, ScreenReadersHearEachValueAfterItsNameAndWhetherTheDataIsValid)
