@@ -1,7 +1,8 @@
 # Fast replay of a one-hour log through the program's own pump, headless:
 # lines per second and milliseconds per GGA epoch (decode, refresh, yield).
-#   bench_pump [LOG] [--all-windows | --long-term]
-# Without LOG a one-hour log is generated first.
+#   bench_pump [LOG] [--all-windows | --long-term] [--gnss]
+# Without LOG a one-hour log is generated first (with --gnss, that of a
+# receiver of four systems, replayed with every talker).
 if(TARGET trakora_app)
     add_executable(bench_pump ${CMAKE_CURRENT_LIST_DIR}/bench_pump.cpp)
     target_link_libraries(bench_pump PRIVATE trakora_app)

@@ -35,6 +35,7 @@ QString Angle(std::int16_t degrees)
 SatelliteRowWidget::SatelliteRowWidget(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallSatelliteAccessibility();
     m_usedFont = font();
     m_usedFont.setBold(false);
     m_unusedFont = m_usedFont;
@@ -69,17 +70,8 @@ void SatelliteRowWidget::SetRow(const SatelliteRow& row)
         if (row.Snr != m_row.Snr)
             update(cells[SignalCell].united(cells[GaugeCell]));
     }
-    const bool describe = !m_filled || row.Id != m_row.Id || row.Used != m_row.Used || row.Snr != m_row.Snr ||
-                          row.Elevation != m_row.Elevation || row.Azimuth != m_row.Azimuth;
-    const bool signalsChanged = !m_filled || row.SignalCount != m_row.SignalCount ||
-                                !std::equal(row.Signals.begin(), row.Signals.begin() + row.SignalCount,
-                                            m_row.Signals.begin());
     m_row = row;
     m_filled = true;
-    if (describe)
-        setAccessibleName(QString::fromStdString(DescribeSatellite(m_row)));
-    if (signalsChanged)
-        setAccessibleDescription(QString::fromStdString(SignalList(m_row)));
 }
 
 double SatelliteRowWidget::GaugeFraction() const
@@ -133,8 +125,8 @@ bool SatelliteRowWidget::event(QEvent* event)
 {
     // The tooltip tells what the screen reader does: the row, then its signals.
     if (event->type() == QEvent::ToolTip) {
-        const QString list = accessibleDescription();
-        const QString text = list.isEmpty() ? accessibleName() : accessibleName() + QLatin1Char('\n') + list;
+        const QString list = SatelliteSignals(m_row);
+        const QString text = list.isEmpty() ? SatelliteName(m_row) : SatelliteName(m_row) + QLatin1Char('\n') + list;
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, this);
         return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/SatelliteRows.h"
+#include "views/SatelliteAccessible.h"
 
 #include <QWidget>
 
@@ -13,7 +14,7 @@ namespace trakora {
 // drawn grey and in italics. Only the cells whose value changed are
 // repainted; a screen reader hears the row as one sentence, and the tooltip
 // and accessible description list the SNR of each signal.
-class SatelliteRowWidget : public QWidget {
+class SatelliteRowWidget : public QWidget, public ShowsSatellite {
     Q_OBJECT
 
 public:
@@ -26,6 +27,8 @@ public:
 
     void SetRow(const SatelliteRow& row);
     const SatelliteRow& Row() const { return m_row; }
+    const SatelliteRow& ShownSatellite() const override { return m_row; }
+    QAccessible::Role SatelliteRole() const override { return QAccessible::Row; }
 
     // The gauge's share filled, 0 to 1: the SNR on a scale of 0 to 50 dB-Hz.
     double GaugeFraction() const;

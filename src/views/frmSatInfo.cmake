@@ -11,4 +11,4 @@ add_library(trakora_frmSatInfo STATIC
     ${CMAKE_CURRENT_LIST_DIR}/ControlColors.h
     ${CMAKE_CURRENT_LIST_DIR}/SignalGauge.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SignalGauge.h)
-target_link_libraries(trakora_frmSatInfo PUBLIC trakora_qtbase)
+target_link_libraries(trakora_frmSatInfo PUBLIC trakora_satellite_accessible trakora_qtbase)

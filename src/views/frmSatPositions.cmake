@@ -12,4 +12,4 @@ add_library(trakora_frmSatPositions STATIC
     ${CMAKE_CURRENT_LIST_DIR}/SkyPlotCanvas.h
     ${CMAKE_CURRENT_LIST_DIR}/CircleShape.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CircleShape.h)
-target_link_libraries(trakora_frmSatPositions PUBLIC trakora_qtbase)
+target_link_libraries(trakora_frmSatPositions PUBLIC trakora_satellite_accessible trakora_qtbase)

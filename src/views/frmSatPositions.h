@@ -138,6 +138,7 @@ private:
     std::vector<SkyMarker*> m_markers;
     std::array<SkyMarker*, SatelliteKeys> m_markerOf{};
     std::array<DrawnDot, SatelliteKeys> m_lastSystemDots{};
+    std::string m_skySummary;
     SkyLegend* m_legend = nullptr;
     bool m_legendWanted = true;
     GnssSystemSet m_hiddenSystems = 0;

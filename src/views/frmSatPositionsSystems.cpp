@@ -86,6 +86,8 @@ void frmSatPositions::ShowSystemsView(bool shown)
             label->hide();
         m_shownLabels.clear();
         m_lastSky.clear();
+        m_skySummary.clear();
+        m_canvas->setAccessibleDescription(QStringLiteral("No satellites"));
     } else {
         for (SkyMarker* marker : m_markers)
             marker->hide();
@@ -110,16 +112,7 @@ void frmSatPositions::PlotAllSystems()
     m_rows.Update(m_context.Gnss.Satellites);
     DrawSystemTrackDots();
     PlaceMarkers();
-    m_sky.clear();
-    for (int i = 0; i < m_rows.Count(); ++i) {
-        const SatelliteRow& row = m_rows.Row(i);
-        if (Drawn(row))
-            m_sky.push_back({SlotNumber(row.Id), row.Elevation, row.Azimuth, row.Used});
-    }
-    if (m_sky != m_lastSky) {
-        m_lastSky = m_sky;
-        DescribeSystemsSky();
-    }
+    DescribeSystemsSky();
 }
 
 SkyMarker* frmSatPositions::MarkerFor(SatelliteId id)
@@ -193,19 +186,15 @@ void frmSatPositions::DrawSystemTrackDots()
     }
 }
 
+// Each mark speaks for its satellite; the plot tells how many of each system it shows.
 void frmSatPositions::DescribeSystemsSky()
 {
-    QStringList parts;
-    for (int i = 0; i < m_rows.Count(); ++i) {
-        const SatelliteRow& row = m_rows.Row(i);
-        if (Drawn(row))
-            parts << QStringLiteral("%1 %2, elevation %3, azimuth %4")
-                         .arg(QLatin1String(DisplayName(row.Id).data()),
-                              row.Used ? QStringLiteral("used") : QStringLiteral("not used"))
-                         .arg(row.Elevation)
-                         .arg(row.Azimuth);
-    }
-    m_canvas->setAccessibleDescription(parts.isEmpty() ? QStringLiteral("No satellites") : parts.join(QStringLiteral("; ")));
+    std::string summary = m_rows.SummaryText();
+    if (summary == m_skySummary)
+        return;
+    m_skySummary = std::move(summary);
+    m_canvas->setAccessibleDescription(m_skySummary.empty() ? QStringLiteral("No satellites")
+                                                            : QString::fromStdString(m_skySummary));
 }
 
 // In a corner of the square plot; inside the circle when the window is round.
@@ -240,11 +229,8 @@ void frmSatPositions::ShowSystem(GnssSystem system, bool shown)
         if ((m_hiddenSystems & SystemBit(static_cast<GnssSystem>(s))) != 0)
             hidden += SystemLetter(static_cast<GnssSystem>(s));
     m_context.Store.Save("SatPos", "HiddenSystems", hidden);
-    if (m_systemsView && m_plotRadius > 0) {
+    if (m_systemsView && m_plotRadius > 0)
         PlaceMarkers();
-        DescribeSystemsSky();
-        m_lastSky.clear();
-    }
 }
 
 } // namespace trakora
