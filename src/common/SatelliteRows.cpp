@@ -113,15 +113,17 @@ GnssSystemSet UsedSystems(const SatelliteTable& table)
     return systems;
 }
 
-std::string SystemsText(GnssSystemSet systems)
+std::string SystemsText(GnssSystemSet systems, bool shortNames)
 {
+    static constexpr std::string_view ShortNames[GnssSystemCount] = {"GPS", "SBAS", "GLO", "GAL",
+                                                                     "BDS", "QZSS", "NavIC"};
     std::string text;
     for (int s = 0; s < GnssSystemCount; ++s) {
         if ((systems & SystemBit(static_cast<GnssSystem>(s))) == 0)
             continue;
         if (!text.empty())
             text += ", ";
-        text += SystemName(static_cast<GnssSystem>(s));
+        text += shortNames ? ShortNames[s] : SystemName(static_cast<GnssSystem>(s));
     }
     return text;
 }

@@ -66,8 +66,8 @@ private:
 
 // The systems with a satellite used in the fix.
 GnssSystemSet UsedSystems(const SatelliteTable& table);
-// "GPS, GLONASS, Galileo".
-std::string SystemsText(GnssSystemSet systems);
+// "GPS, GLONASS, Galileo", or in short "GPS, GLO, GAL" where space is scarce.
+std::string SystemsText(GnssSystemSet systems, bool shortNames = false);
 
 // "L5" for GPS signal ID 7, "E1" for Galileo 7; empty where unknown.
 std::string_view SignalName(GnssSystem system, std::uint8_t signalId);

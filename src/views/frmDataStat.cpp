@@ -93,8 +93,22 @@ void frmDataStat::RefreshDataStat(bool evenIfStopped)
         ShowReceiverRows(receiverRows);
     if (receiverRows) {
         m_fixQuality.Show(FixQualityName(gps.FixQuality));
-        m_systems.Show(SystemsText(UsedSystems(m_context.Gnss.Satellites)));
+        ShowSystems(UsedSystems(m_context.Gnss.Satellites));
     }
+}
+
+// Five or more systems do not fit the box by their full names; the short
+// ones do, and the tooltip keeps the full ones.
+void frmDataStat::ShowSystems(GnssSystemSet systems)
+{
+    if (systems == m_shownSystems)
+        return;
+    m_shownSystems = systems;
+    const std::string full = SystemsText(systems);
+    QLabel* label = m_systems.Label();
+    const bool fits = label->fontMetrics().horizontalAdvance(Q(full)) <= label->contentsRect().width() - 4;
+    m_systems.Show(fits ? full : SystemsText(systems, true));
+    label->setToolTip(Q(full));
 }
 
 // The rows appear once the receiver reports more than a GPS receiver of old

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/TrackedWindow.h"
+#include "nmea/GnssSystem.h"
 #include "views/ReadoutLabels.h"
 
 #include <vector>
@@ -25,6 +26,7 @@ private:
     void RefreshDataStat(bool evenIfStopped = false);
     bool ReceiverRowsWanted() const;
     void ShowReceiverRows(bool shown);
+    void ShowSystems(GnssSystemSet systems);
 
     Readout m_datum;
     Readout m_validity;
@@ -33,6 +35,7 @@ private:
     Readout m_systems;
     std::vector<QWidget*> m_receiverRows;
     bool m_receiverRowsShown = false;
+    GnssSystemSet m_shownSystems = 0;
     ValidityBackground m_background;
 };
 

@@ -125,6 +125,8 @@ SkyMarker* frmSatPositions::MarkerFor(SatelliteId id)
             return assigned = marker;
     auto* marker = new SkyMarker(m_canvas);
     marker->setObjectName(QStringLiteral("SkyMarker_%1").arg(m_markers.size() + 1));
+    // A new widget lies on top of its siblings; the key must stay readable.
+    marker->stackUnder(m_legend);
     m_markers.push_back(marker);
     return assigned = marker;
 }

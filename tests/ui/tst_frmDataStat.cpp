@@ -93,6 +93,16 @@ TEST_F(DataStatTest, WithEveryTalkerTheFixDecidesAndAReceiverOfTodayGetsItsFixAn
     m_gps.FixQuality = "5";
     Pop();
     EXPECT_EQ(Text("lblFixQuality"), "RTK float");
+
+    // Five systems do not fit by their full names; the tooltip keeps them.
+    testing::ReportSky(m_gnss, m_gps, testing::Constellations({{GnssSystem::GPS, 9, 7}, {GnssSystem::SBAS, 2, 1},
+                                                               {GnssSystem::GLONASS, 5, 4}, {GnssSystem::Galileo, 5, 4},
+                                                               {GnssSystem::BeiDou, 3, 2}}), 2);
+    Pop();
+    const QLabel* systems = Label("lblSystems");
+    EXPECT_EQ(systems->toolTip(), "GPS, SBAS, GLONASS, Galileo, BeiDou");
+    EXPECT_LE(systems->fontMetrics().horizontalAdvance(systems->text()), systems->contentsRect().width());
+    EXPECT_TRUE(systems->text().startsWith("GPS, SBAS, GLO")) << systems->text().toStdString();
 }
 
 TEST_F(DataStatTest, ClosedAtExitItReopensAtItsPlace)

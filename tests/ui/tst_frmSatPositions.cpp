@@ -261,6 +261,14 @@ TEST_F(SatSystemsTest, EverySatelliteShowsItsSystemByShapeAndColourFilledWhenUse
     const auto* legend = Find<SkyLegend>("SkyLegend");
     EXPECT_TRUE(legend->isVisible() && legend->geometry().topLeft().manhattanLength() < 10);
     EXPECT_TRUE(legend->accessibleDescription().startsWith("GPS circle, SBAS cross, GLONASS square"));
+
+    // A satellite that comes beneath the legend does not cover it.
+    auto sky = m_sky;
+    sky.push_back({GnssSystem::GPS, 9, 2, 315, 30, true});
+    Report(sky);
+    const QPoint under = Marker("G09")->pos() + Marker("G09")->Anchor();
+    ASSERT_TRUE(legend->geometry().contains(under));
+    EXPECT_EQ(Canvas()->childAt(under), legend);
 }
 
 TEST_F(SatSystemsTest, TheLegendAndTheSystemsShownAreRememberedAcrossARestart)
