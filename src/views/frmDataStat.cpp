@@ -34,8 +34,8 @@ frmDataStat::frmDataStat(ProgramContext& context, QWidget* parent)
       m_datum(AddValueLabel(this, "lblDatum", "Datum", 795, 120, 1050, 225)),
       m_validity(AddValueLabel(this, "lblValidity", "Data", 2565, 120, 1050, 225)),
       m_magVar(AddValueLabel(this, "lblMagVar", "Magnetic variation", 2370, 480, 1050, 225)),
-      m_fixQuality(AddValueLabel(this, "lblFixQuality", "Fix Quality", 1290, 840, 2610, 225)),
-      m_systems(AddValueLabel(this, "lblSystems", "Systems used in the fix", 1290, 1200, 2610, 225)),
+      m_fixQuality(AddValueLabel(this, "lblFixQuality", "Fix Quality", 990, 840, 2910, 225)),
+      m_systems(AddValueLabel(this, "lblSystems", "Systems used in the fix", 990, 1200, 2910, 225)),
       m_background(this, {&m_datum, &m_validity, &m_magVar, &m_fixQuality, &m_systems})
 {
     setObjectName(QStringLiteral("frmDataStat"));
@@ -46,8 +46,8 @@ frmDataStat::frmDataStat(ProgramContext& context, QWidget* parent)
     AddCaptionLabel(this, "lblDatumHeading", "Datum", 30, 120, 660, 195);
     AddCaptionLabel(this, "lblDataHeading", "Data", 1950, 120, 540, 195);
     AddCaptionLabel(this, "lblMagVarHeading", "Magnetic Variation", 510, 480, 1695, 195);
-    m_receiverRows = {AddCaptionLabel(this, "lblFixQualityHeading", "Fix", 30, 840, 1170, 195), m_fixQuality.Label(),
-                      AddCaptionLabel(this, "lblSystemsHeading", "Systems", 30, 1200, 1170, 195), m_systems.Label()};
+    m_receiverRows = {AddCaptionLabel(this, "lblFixQualityHeading", "Fix", 30, 840, 870, 195), m_fixQuality.Label(),
+                      AddCaptionLabel(this, "lblSystemsHeading", "Systems", 30, 1200, 870, 195), m_systems.Label()};
     for (QWidget* control : m_receiverRows)
         control->hide();
 
@@ -106,7 +106,7 @@ void frmDataStat::ShowSystems(GnssSystemSet systems)
     m_shownSystems = systems;
     const std::string full = SystemsText(systems);
     QLabel* label = m_systems.Label();
-    const bool fits = label->fontMetrics().horizontalAdvance(Q(full)) <= label->contentsRect().width() - 4;
+    const bool fits = label->fontMetrics().horizontalAdvance(Q(full)) <= label->contentsRect().width() - 8;
     m_systems.Show(fits ? full : SystemsText(systems, true));
     label->setToolTip(Q(full));
 }
