@@ -128,6 +128,8 @@ void frmDataStat::ShowReceiverRows(bool shown)
     for (QWidget* control : m_receiverRows)
         control->setVisible(shown);
     setFixedSize(TwipsToPixelsX(WindowWidth), TwipsToPixelsY(WindowHeight + (shown ? ReceiverRowsHeight : 0)));
+    // Below the old window's bottom the rows had no room to be fitted at open.
+    FitLabelsToLineHeight(*this);
     m_receiverRowsShown = shown;
 }
 

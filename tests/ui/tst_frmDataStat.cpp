@@ -121,9 +121,19 @@ TEST_F(DataStatTest, ClosedAtExitItReopensAtItsPlace)
 TEST_F(DataStatTest, NoLabelIsLowerThanItsFontsLine)
 {
     m_window->show();
-    for (const QLabel* label : m_window->findChildren<QLabel*>())
-        EXPECT_GE(label->height(), label->fontMetrics().height() + 2 * label->frameWidth())
-            << label->objectName().toStdString();
+    for (const bool receiverRows : {false, true}) {
+        if (receiverRows) { // an RTK fix brings the rows below the window's first bottom
+            std::tie(m_settings.InputRunning, m_settings.Talkers, m_gps.FixQuality) =
+                std::tuple(FlagSet, TalkerFilter::AllGnss, "5");
+            Pop();
+        }
+        for (const QLabel* label : m_window->findChildren<QLabel*>()) {
+            if (label->isVisibleTo(m_window.data())) {
+                EXPECT_GE(label->height(), label->fontMetrics().height() + 2 * label->frameWidth())
+                    << label->objectName().toStdString() << (receiverRows ? " with the receiver rows" : "");
+            }
+        }
+    }
 }
 
 } // namespace trakora
