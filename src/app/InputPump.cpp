@@ -34,6 +34,8 @@ void InputPump::Start()
     if (m_inRun)
         return;
     m_settings.InputRunning = FlagSet;
+    if (m_counters)
+        m_counters->Start();
 
     if (m_settings.FileInput) {
         if (m_settings.InputFileNumber < 0)
@@ -64,6 +66,8 @@ void InputPump::Continue()
     if (m_inRun)
         return;
     m_settings.InputRunning = FlagSet;
+    if (m_counters)
+        m_counters->Resume();
 
     // A source closed by Stop (or never opened) is opened again; a log
     // resumes at the line after the last one read.
@@ -88,6 +92,7 @@ void InputPump::Continue()
 void InputPump::Stop()
 {
     m_settings.InputRunning = FlagClear;
+    HaltCounters();
     if (m_services.InputLog.IsOpen()) {
         m_stoppedInputName = m_settings.InputFileName;
         m_stoppedInputPosition = m_services.InputLog.Position();
@@ -151,7 +156,10 @@ void InputPump::VelmorTick()
 void InputPump::RunSerial()
 {
     m_settings.SyncWaitPending = FlagClear;
-    m_gpsInput.Append(m_services.Port.ReadAll());
+    const std::string received = m_services.Port.ReadAll();
+    if (m_counters)
+        m_counters->Received(received.size());
+    m_gpsInput.Append(received);
     const bool failed = m_services.Port.Failed();
 
     // Said once per Start: a stream without line feeds would say it every tick.
@@ -164,7 +172,7 @@ void InputPump::RunSerial()
     bool checkedLineSeen = false;
     while (m_gpsInput.NextLine(line)) {
         const DispatchResult::Kind outcome = Dispatch(line).Outcome;
-        checkedLineSeen |= outcome == DispatchResult::Decoded || outcome == DispatchResult::UnknownType;
+        checkedLineSeen |= outcome != DispatchResult::NoChecksum && outcome != DispatchResult::BadChecksum;
         if (m_gps.RouteComplete)
             m_services.Ui.Yield();
     }
@@ -190,6 +198,7 @@ void InputPump::RunSerial()
 bool InputPump::FastReplayStep()
 {
     if (m_services.InputLog.AtEnd()) {
+        HaltCounters();
         m_services.Ui.ShowMessage("End of file.");
         return false;
     }
@@ -220,6 +229,7 @@ bool InputPump::TimedReplayStep()
         return false;
     }
     if (m_services.InputLog.AtEnd()) {
+        HaltCounters();
         m_services.Ui.ShowMessage("End of file.");
         return false;
     }
@@ -274,6 +284,7 @@ bool InputPump::OpenInputLog(long long resumeAt)
     // read on (and report "End of file.") while the message is up, and the
     // Settings dialog lets another log be chosen only while input is stopped.
     m_settings.InputRunning = FlagClear;
+    HaltCounters();
     m_services.Ui.ShowMessage("Cannot open input file.  Please check the settings screen." +
                               m_settings.DoubleLineBreak + "Error # " + std::to_string(opened.ErrorNumber) +
                               " - " + opened.ErrorText);
@@ -330,6 +341,7 @@ void InputPump::OpenOutputLogIfWanted()
 void InputPump::SerialFailed()
 {
     m_settings.InputRunning = FlagClear;
+    HaltCounters();
     m_settings.SyncWaitPending = FlagClear;
     m_settings.CommNeedsOpen = FlagSet;
     m_services.Velmor.Disarm();
@@ -343,6 +355,12 @@ void InputPump::SerialFailed()
                               "Input has stopped; everything received so far is kept. Connect the receiver again "
                               "and choose Start New to reopen " + device + "." + m_settings.DoubleLineBreak +
                               "(The system reported: " + reason + ")");
+}
+
+void InputPump::HaltCounters()
+{
+    if (m_counters)
+        m_counters->Halt();
 }
 
 int InputPump::FreeFileNumber() const

@@ -9,6 +9,7 @@
 #include "nmea/NMEAParse.h"
 #include "nmea/SentenceDispatcher.h"
 #include "nmea/SerialLineCutter.h"
+#include "nmea/StreamCounters.h"
 
 #include <cstdint>
 #include <string>
@@ -55,6 +56,10 @@ public:
     void Timer1Tick();
     void VelmorTick();
 
+    // The counters the dispatcher feeds: Start clears them, Continue resumes
+    // them, and they stand still whenever input stops.
+    void SetStreamCounters(StreamCounters* counters) { m_counters = counters; }
+
     std::int32_t TickCount() const { return m_tickCount; }
     // The rate the serial port is set to.
     std::int32_t BaudRate() const { return m_baud; }
@@ -76,6 +81,7 @@ private:
     bool OpenPort();
     void OpenOutputLogIfWanted();
     void SerialFailed();
+    void HaltCounters();
     int FreeFileNumber() const;
 
     GpsState& m_gps;
@@ -83,6 +89,7 @@ private:
     NMEAParse& m_parse;
     SentenceDispatcher& m_dispatcher;
     PumpServices m_services;
+    StreamCounters* m_counters = nullptr;
 
     SerialLineCutter m_gpsInput;
     BaudSearch m_baudSearch;

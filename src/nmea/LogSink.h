@@ -10,6 +10,8 @@ namespace trakora {
 // A longer line is never recorded, and reading a log gives no longer line.
 constexpr std::size_t MaxLineLength = 4096;
 
+struct DispatchResult;
+
 // Where recorded sentences go.
 class ILogSink {
 public:
@@ -21,11 +23,14 @@ public:
     virtual std::string LastError() const = 0;
 };
 
-// Receives every line the dispatcher is handed, before any check.
+// Receives every line the dispatcher is handed, before any check, and then
+// what became of it.
 class IRawLineSink {
 public:
     virtual ~IRawLineSink() = default;
     virtual void AddRawLine(std::string_view line) = 0;
+    // The outcome of the line last added.
+    virtual void LineChecked(const DispatchResult&) {}
 };
 
 // Shows a message with one OK button.

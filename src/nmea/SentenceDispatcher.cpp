@@ -2,6 +2,7 @@
 
 #include "nmea/Decoders.h"
 #include "nmea/GnssDecoders.h"
+#include "nmea/StreamCounters.h"
 #include "nmea/TalkerMatch.h"
 
 #include <algorithm>
@@ -86,12 +87,23 @@ SentenceDispatcher::SentenceDispatcher(NMEAParse& parse, GpsState& gps, GnssStat
 
 DispatchResult SentenceDispatcher::Dispatch()
 {
-    DispatchResult result;
     m_line.assign(m_parse.FullString);
-
-    if (m_settings.ShowingNMEARaw != 0 && m_raw != nullptr)
+    const bool shown = m_settings.ShowingNMEARaw != 0 && m_raw != nullptr;
+    if (shown)
         m_raw->AddRawLine(m_line);
 
+    const DispatchResult result = CheckAndDecode();
+    // The window may have closed while it let events run.
+    if (shown && m_raw != nullptr)
+        m_raw->LineChecked(result);
+    if (m_counters != nullptr)
+        m_counters->Count(m_line, result);
+    return result;
+}
+
+DispatchResult SentenceDispatcher::CheckAndDecode()
+{
+    DispatchResult result;
     if (m_line.size() > MaxLineLength) {
         result.Outcome = DispatchResult::Damaged;
         return result;
@@ -115,7 +127,10 @@ DispatchResult SentenceDispatcher::Dispatch()
 
     const int row = MatchSentenceRow(m_gps.SentenceField[0], m_settings.Talkers);
     if (row < 0) {
-        result.Outcome = DispatchResult::UnknownType;
+        result.Outcome = m_settings.Talkers == TalkerFilter::GpsOnly &&
+                                 MatchSentenceRow(m_gps.SentenceField[0], TalkerFilter::AllGnss) >= 0
+                             ? DispatchResult::OtherTalker
+                             : DispatchResult::UnknownType;
         return result;
     }
     const SentenceType& type = SentenceTable[static_cast<std::size_t>(row)];

@@ -11,6 +11,8 @@
 
 namespace trakora {
 
+class StreamCounters;
+
 enum class RecordGroup { Position = 1, Waypoint = 2, Satellites = 3 };
 
 struct SentenceType {
@@ -25,10 +27,11 @@ struct SentenceType {
 constexpr std::size_t SentenceTypeCount = 12;
 extern const std::array<SentenceType, SentenceTypeCount> SentenceTable;
 
-// What became of one dispatched line.
+// What became of one dispatched line. OtherTalker: a standard type the
+// dispatcher decodes, from a talker the Talkers setting leaves out.
 struct DispatchResult {
     // Damaged: a line the log could not hold as it is (see Dispatch).
-    enum Kind { NoChecksum, BadChecksum, UnknownType, Decoded, Damaged } Outcome = NoChecksum;
+    enum Kind { NoChecksum, BadChecksum, UnknownType, OtherTalker, Decoded, Damaged } Outcome = NoChecksum;
     int TableRow = -1;     // index into SentenceTable when Decoded
     bool Recorded = false; // the line was appended to the log
 };
@@ -37,7 +40,8 @@ struct DispatchResult {
 // that window is shown, tests and splits it into gps.SentenceField, records
 // it when its group is switched on and calls its decoder. Which talkers are
 // decoded follows settings.Talkers; what only receivers of today send goes
-// to `gnss`.
+// to `gnss`. The raw-line sink then hears what became of the line, and the
+// stream counters count it.
 //
 // A recorded log must replay to the same state, so a line that its reader
 // would give back differently is damaged: neither decoded nor recorded. That
@@ -51,12 +55,14 @@ public:
                        IMessageSink& messages);
 
     void SetRawLineSink(IRawLineSink* sink) { m_raw = sink; }
+    void SetCounters(StreamCounters* counters) { m_counters = counters; }
 
     DispatchResult Dispatch();
 
 private:
     enum class CheckOutcome { NoChecksum, Mismatch, Passed };
 
+    DispatchResult CheckAndDecode();
     CheckOutcome CheckAndSplit(const std::string& line);
     void Record(std::string_view line, DispatchResult& result);
 
@@ -67,6 +73,7 @@ private:
     ILogSink& m_log;
     IMessageSink& m_messages;
     IRawLineSink* m_raw = nullptr;
+    StreamCounters* m_counters = nullptr;
     std::string m_line;
     std::int32_t m_previousFieldCount = 0;
 };

@@ -29,9 +29,15 @@ TEST(SentenceTable, ListsTheTwelveTypesInOrderWithTheirGroups)
 TEST(SentenceDispatcher, DecodesOnlyExactIdentifiersWithAGoodChecksum)
 {
     Harness h;
-    for (const char* body : {"GNGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,", "gpgga,123519",
-                             "GPGGAX,123519", "GPVTG,054.7,T,034.4,M,005.5,N,010.2,K"})
-        EXPECT_EQ(h.FeedBody(body).Outcome, DispatchResult::UnknownType) << body;
+    const struct { const char* Body; DispatchResult::Kind Outcome; } ignored[] = {
+        {"GNGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,", DispatchResult::OtherTalker},
+        {"PGRMC,123519", DispatchResult::UnknownType}, // proprietary: no talker
+        {"gpgga,123519", DispatchResult::UnknownType},
+        {"GPGGAX,123519", DispatchResult::UnknownType},
+        {"GPVTG,054.7,T,034.4,M,005.5,N,010.2,K", DispatchResult::UnknownType},
+    };
+    for (const auto& line : ignored)
+        EXPECT_EQ(h.FeedBody(line.Body).Outcome, line.Outcome) << line.Body;
     EXPECT_EQ(h.Feed(BadGGA).Outcome, DispatchResult::BadChecksum);
     EXPECT_TRUE(trakora::testing::SameStateBesidesSentence(trakora::GpsState(), *h.Gps));
     const DispatchResult result = h.Feed(GGA);

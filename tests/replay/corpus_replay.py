@@ -4,6 +4,10 @@
 and valid JSON Lines, and the lines it reports as dispatched must be the
 file's lines cut by the rules of that mode, byte for byte.
 
+The per-identifier counts of the stats must be those worked out here from
+the dispatched lines: passed, bad and missing checksums by identifier, a row
+made only when a line of it passes, at most 64 rows.
+
 With --talkers all the final position must be the one the log's last
 position sentence of any talker carries (read here independently), every
 satellite must be listed once, and a receiver of today (talker GN) that
@@ -62,7 +66,45 @@ def check(tool, path, serial):
         failures.append("%s (%s): stats count %d lines" % (path, mode, rows[-1]["stats"]["lines"]))
     if len(rows) > 1 and rows[-1]["state"] != rows[-2]["state"]:
         failures.append("%s (%s): final state differs from the last line's" % (path, mode))
+    got = {name: (row["passed"], row["bad_checksum"], row["no_checksum"])
+           for name, row in rows[-1]["stats"]["identifiers"].items()}
+    if got != identifier_counts(expected):
+        failures.append("%s (%s): identifier counts %r, worked out %r" % (path, mode, got, identifier_counts(expected)))
     return failures
+
+
+IDENTIFIER = re.compile(rb"^(\$[A-Z0-9]{2,8})(?:[,*]|$)")
+
+
+def checksum_outcome(line):
+    """The dispatcher's test: the exclusive-or of the characters between the
+    first one and the first "*", against the two characters after the "*" of
+    the last of at most 100 comma-separated fields."""
+    star = line.find(b"*")
+    if star < 0:
+        return 2
+    value = 0
+    for byte in line[1:star]:
+        value ^= byte
+    last = line.split(b",")[:100][-1]
+    at = last.find(b"*")
+    received = last[at + 1:at + 3].ljust(2, b" ") if at >= 0 else b"  "
+    return 0 if received == b"%02X" % value else 1
+
+
+def identifier_counts(lines):
+    """{row name: (passed, bad checksum, no checksum)} in the order the rows appear."""
+    rows, other, unreadable = {}, [0, 0, 0], [0, 0, 0]
+    for line in lines:
+        outcome = checksum_outcome(line)
+        match = IDENTIFIER.match(line)
+        name = match.group(1).decode("ascii") if match else None
+        if name is not None and name not in rows and outcome == 0 and len(rows) < 64:
+            rows[name] = [0, 0, 0]
+        row = unreadable if name is None else rows.get(name, other)
+        row[outcome] += 1
+    rows["other"], rows["unreadable"] = other, unreadable
+    return {name: tuple(row) for name, row in rows.items()}
 
 
 STANDARD_TALKER = re.compile(rb"^\$[A-OQ-Z][A-Z](RMC|GGA|GLL),")

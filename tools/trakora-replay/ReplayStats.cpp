@@ -15,6 +15,7 @@ void ReplayStats::Count(const DispatchResult& result)
         ++BadChecksum;
         break;
     case DispatchResult::UnknownType:
+    case DispatchResult::OtherTalker:
         ++UnknownType;
         break;
     case DispatchResult::Damaged:
@@ -29,7 +30,23 @@ void ReplayStats::Count(const DispatchResult& result)
         ++Recorded;
 }
 
-Json ReplayStats::ToJson() const
+namespace {
+
+Json CountsJson(const IdentifierCounts& counts)
+{
+    Json row = Json::object();
+    row["passed"] = counts.Passed;
+    row["bad_checksum"] = counts.BadChecksum;
+    row["no_checksum"] = counts.NoChecksum;
+    row["decoded"] = counts.Decoded;
+    row["ignored"] = counts.Ignored;
+    row["recorded"] = counts.Recorded;
+    return row;
+}
+
+} // namespace
+
+Json ReplayStats::ToJson(const StreamCounters& counters) const
 {
     Json decoded = Json::object();
     for (std::size_t row = 0; row < SentenceTable.size(); ++row)
@@ -43,6 +60,13 @@ Json ReplayStats::ToJson() const
     stats["damaged"] = Damaged;
     stats["decoded"] = std::move(decoded);
     stats["recorded"] = Recorded;
+
+    Json identifiers = Json::object();
+    for (std::size_t row = 0; row < counters.IdentifierCount(); ++row)
+        identifiers[std::string(counters.Identifier(row))] = CountsJson(counters.Counts(row));
+    identifiers["other"] = CountsJson(counters.Other());
+    identifiers["unreadable"] = CountsJson(counters.Unreadable());
+    stats["identifiers"] = std::move(identifiers);
     return stats;
 }
 

@@ -2,6 +2,7 @@
 
 #include "StateJson.h"
 #include "nmea/SentenceDispatcher.h"
+#include "nmea/StreamCounters.h"
 
 #include <array>
 #include <cstdint>
@@ -20,8 +21,10 @@ struct ReplayStats {
     std::int64_t Recorded = 0;
 
     void Count(const DispatchResult& result);
-    // Every identifier of the table appears, in table order, even when 0.
-    Json ToJson() const;
+    // Every identifier of the table appears, in table order, even when 0;
+    // "identifiers" holds the counters' rows in the order they appeared, then
+    // "other" and "unreadable".
+    Json ToJson(const StreamCounters& counters) const;
 };
 
 } // namespace trakora

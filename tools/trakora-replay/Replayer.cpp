@@ -3,7 +3,6 @@
 #include "GnssJson.h"
 
 #include "common/LoadProgramSettings.h"
-#include "nmea/TalkerMatch.h"
 
 #include <cerrno>
 #include <cstring>
@@ -49,7 +48,7 @@ bool SameFile(const std::string& a, const std::string& b)
 
 Replayer::Replayer(const ReplayOptions& options, std::FILE* out, std::FILE* err)
     : m_options(options), m_out(out), m_err(err), m_gps(std::make_unique<GpsState>()),
-      m_gnss(std::make_unique<GnssState>())
+      m_gnss(std::make_unique<GnssState>()), m_counters(static_cast<IMonotonicClock&>(*this))
 {
     LoadProgramSettings(m_settings, *m_gps, m_store);
     m_settings.Talkers = options.AllTalkers ? TalkerFilter::AllGnss : TalkerFilter::GpsOnly;
@@ -62,6 +61,7 @@ Replayer::Replayer(const ReplayOptions& options, std::FILE* out, std::FILE* err)
     }
     m_dispatcher = std::make_unique<SentenceDispatcher>(m_parse, *m_gps, *m_gnss, m_settings, m_log,
                                                          static_cast<IMessageSink&>(*this));
+    m_dispatcher->SetCounters(&m_counters);
 }
 
 int Replayer::Run()
@@ -86,7 +86,7 @@ int Replayer::Run()
 
     Json final = Json::object();
     final["state"] = CurrentState();
-    final["stats"] = m_stats.ToJson();
+    final["stats"] = m_stats.ToJson(m_counters);
     WriteJsonLine(final);
     m_log.Close();
     NoteSkippedTalkers();
@@ -152,8 +152,7 @@ void Replayer::DispatchLine(const std::string& line)
     m_parse.FullString = line;
     const DispatchResult result = m_dispatcher->Dispatch();
     m_stats.Count(result);
-    if (result.Outcome == DispatchResult::UnknownType &&
-        MatchSentenceRow(m_gps->SentenceField[0], TalkerFilter::AllGnss) >= 0)
+    if (result.Outcome == DispatchResult::OtherTalker)
         ++m_otherTalkerLines;
     if (m_options.Each) {
         Json entry = Json::object();

@@ -23,7 +23,7 @@ enum ReplayExit { ExitDone = 0, ExitWriteFailed = 1, ExitBadInputOrOption = 2 };
 
 // Runs the input through the program's dispatcher and decoders, set up as the
 // program is at start, and writes the JSON results to `out`.
-class Replayer : private IMessageSink {
+class Replayer : private IMessageSink, private IMonotonicClock {
 public:
     Replayer(const ReplayOptions& options, std::FILE* out, std::FILE* err);
     int Run();
@@ -37,6 +37,8 @@ private:
     void WriteJsonLine(const Json& value);
     void NoteSkippedTalkers();
     void ShowMessage(std::string_view text) override;
+    // The tool reports counts only, none of the figures that need a clock.
+    std::int64_t Milliseconds() override { return 0; }
     bool Fail(const std::string& input, const std::string& reason);
 
     const ReplayOptions& m_options;
@@ -51,6 +53,7 @@ private:
     LogFile m_log;
     std::unique_ptr<SentenceDispatcher> m_dispatcher;
     ReplayStats m_stats;
+    StreamCounters m_counters;
     bool m_recordingFailed = false;
     long long m_otherTalkerLines = 0; // standard sentences of talkers other than GP, left out
 };
