@@ -1,8 +1,61 @@
 #include "app/QtRawLineModel.h"
 
+#include "nmea/SentenceDispatcher.h"
+
+#include <QColor>
+
 #include <algorithm>
 
 namespace trakora {
+
+RawMark MarkFor(const DispatchResult& result)
+{
+    switch (result.Outcome) {
+    case DispatchResult::NoChecksum:
+        return RawMark::NoChecksum;
+    case DispatchResult::BadChecksum:
+        return RawMark::BadChecksum;
+    case DispatchResult::UnknownType:
+        return RawMark::Ignored;
+    case DispatchResult::OtherTalker:
+        return RawMark::OtherTalker;
+    case DispatchResult::Decoded:
+        break;
+    }
+    return RawMark::None;
+}
+
+QString QtRawLineModel::Symbol(RawMark mark)
+{
+    switch (mark) {
+    case RawMark::BadChecksum:
+    case RawMark::NoChecksum:
+        return QStringLiteral("\u2717"); // ballot X
+    case RawMark::Ignored:
+    case RawMark::OtherTalker:
+        return QStringLiteral("\u2013"); // en dash
+    case RawMark::None:
+        break;
+    }
+    return {};
+}
+
+QString QtRawLineModel::Meaning(RawMark mark)
+{
+    switch (mark) {
+    case RawMark::BadChecksum:
+        return QStringLiteral("Checksum wrong");
+    case RawMark::NoChecksum:
+        return QStringLiteral("No checksum");
+    case RawMark::Ignored:
+        return QStringLiteral("Ignored: a type that is not decoded");
+    case RawMark::OtherTalker:
+        return QStringLiteral("Ignored: a talker the Talkers setting leaves out");
+    case RawMark::None:
+        break;
+    }
+    return {};
+}
 
 int QtRawLineModel::rowCount(const QModelIndex& parent) const
 {
@@ -11,19 +64,47 @@ int QtRawLineModel::rowCount(const QModelIndex& parent) const
 
 QVariant QtRawLineModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= Count() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
+    if (!index.isValid() || index.row() >= Count())
         return {};
-    return m_lines[static_cast<std::size_t>(index.row())];
+    const Line& line = m_lines[static_cast<std::size_t>(index.row())];
+    const bool marked = line.Mark != RawMark::None;
+    switch (role) {
+    case Qt::DisplayRole:
+        return marked ? Symbol(line.Mark) + QLatin1Char(' ') + line.Text : line.Text;
+    case RawTextRole:
+        return line.Text;
+    case Qt::AccessibleTextRole:
+        return marked ? Meaning(line.Mark) + QStringLiteral(": ") + line.Text : line.Text;
+    case Qt::ToolTipRole:
+        return marked ? Meaning(line.Mark) : QVariant();
+    case Qt::ForegroundRole:
+        if (line.Mark == RawMark::BadChecksum || line.Mark == RawMark::NoChecksum)
+            return QColor(0xb7, 0x1c, 0x1c);
+        if (marked)
+            return QColor(0x6d, 0x6d, 0x6d);
+        return {};
+    default:
+        return {};
+    }
 }
 
-void QtRawLineModel::Append(const QString& line)
+void QtRawLineModel::Append(const QString& line, RawMark mark)
 {
     const int row = Count();
     beginInsertRows(QModelIndex(), row, row);
-    m_lines.push_back(line);
+    m_lines.push_back({line, mark});
     if (line.size() > m_longest.size())
         m_longest = line;
     endInsertRows();
+}
+
+void QtRawLineModel::MarkLast(RawMark mark)
+{
+    if (m_lines.empty() || m_lines.back().Mark == mark)
+        return;
+    m_lines.back().Mark = mark;
+    const QModelIndex last = index(Count() - 1);
+    emit dataChanged(last, last);
 }
 
 void QtRawLineModel::RemoveOldest(int n)

@@ -8,8 +8,8 @@
 namespace trakora {
 
 // The windows the main window opens from its Display menu.
-enum class WindowKind { DataStat, ShowPos, NMEARaw, SatInfo, SatPos, LongTerm };
-constexpr int WindowKindCount = 6;
+enum class WindowKind { DataStat, ShowPos, NMEARaw, SatInfo, SatPos, LongTerm, Health };
+constexpr int WindowKindCount = 7;
 
 // How to make one kind of window and how to refresh it.
 //

@@ -1,5 +1,7 @@
 #include "app/TrakoraApplication.h"
 
+#include "app/QtStatusIndicator.h"
+#include "app/frmHealth.h"
 #include "app/frmNMEA_Raw.h"
 
 #include <QApplication>
@@ -31,12 +33,14 @@ WindowKind KindOf(DisplayWindow window)
 
 } // namespace
 
-TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IMessageSink* messages)
+TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IMessageSink* messages,
+                                       IMonotonicClock* clock)
     : m_store(std::move(store)), m_gps(std::make_unique<GpsState>()),
       m_gnss(std::make_unique<GnssState>()), m_context{*m_gps, m_settings, *m_store, *m_gnss},
       m_messageBoxes(messages ? nullptr : std::make_unique<QtMessageBox>([this] { return m_mainWindow.get(); })),
       m_messages(messages ? *messages : *m_messageBoxes),
       m_dispatcher(m_parse, *m_gps, *m_gnss, m_settings, m_outputLog, m_messages),
+      m_monotonic(clock ? *clock : m_steadyClock), m_counters(m_monotonic),
       m_services{m_context, m_outputLog, m_clock, m_messages, [this]() -> QWidget* { return m_mainWindow.get(); }},
       m_dialogs(MakeDialogOpeners(m_services)), m_ui(m_messages, m_dialogs.OpenSettings), m_refresh(*this),
       m_timer1(QStringLiteral("Timer1"), [this] { m_pump->Timer1Tick(); }),
@@ -46,8 +50,11 @@ TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IM
     m_pump = std::make_unique<InputPump>(
         *m_gps, m_settings, m_parse, m_dispatcher,
         PumpServices{m_port, m_inputLog, m_outputLog, m_clock, m_timer1, m_velmor, m_ui, m_refresh});
+    m_dispatcher.SetCounters(&m_counters);
+    m_pump->SetStreamCounters(&m_counters);
 
     RegisterRawWindow();
+    RegisterHealthWindow();
     RegisterDisplayWindows(m_registry, m_services);
 
     frmMDI::Hooks hooks;
@@ -61,6 +68,11 @@ TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IM
         QCoreApplication::quit();
     };
     m_mainWindow = std::make_unique<frmMDI>(m_context, m_registry, std::move(hooks));
+
+    constexpr int StatusInterval = 500; // milliseconds: the health window still changes once a second
+    m_statusTimer.setObjectName(QStringLiteral("tmrStatus"));
+    m_statusTimer.setInterval(StatusInterval);
+    QObject::connect(&m_statusTimer, &QTimer::timeout, [this] { RefreshStatus(); });
 }
 
 TrakoraApplication::~TrakoraApplication()
@@ -92,6 +104,8 @@ void TrakoraApplication::Launch(const RunOptions& options)
     }
 
     m_mainWindow->show();
+    RefreshStatus();
+    m_statusTimer.start();
     // Told once, as soon as the program runs.
     if (std::string notice = m_store->OpeningNotice(); !notice.empty())
         QTimer::singleShot(0, m_mainWindow.get(), [this, notice] { m_messages.ShowMessage(notice); });
@@ -133,6 +147,22 @@ void TrakoraApplication::RegisterRawWindow()
         return window;
     };
     m_registry.Register(WindowKind::NMEARaw, std::move(entry));
+}
+
+void TrakoraApplication::RegisterHealthWindow()
+{
+    m_registry.Register(WindowKind::Health,
+                        {[this]() -> QWidget* { return new frmHealth(m_context, m_counters, m_monotonic); },
+                         [](QWidget* window) { static_cast<frmHealth*>(window)->TimerPop(); }});
+}
+
+void TrakoraApplication::RefreshStatus()
+{
+    m_mainWindow->Status().Show(DiagnoseStream(m_counters, m_settings.Talkers,
+                                               m_settings.FileInput ? InputKind::Log : InputKind::Serial));
+    if (QWidget* health = m_mainWindow->OpenWindow(WindowKind::Health))
+        if (const DisplayWindowEntry& entry = m_registry.Entry(WindowKind::Health); entry.TimerPop)
+            entry.TimerPop(health);
 }
 
 void TrakoraApplication::RefreshTargets::TimerPop(DisplayWindow window)

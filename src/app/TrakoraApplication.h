@@ -9,10 +9,14 @@
 #include "app/QtWindowRegistry.h"
 #include "app/frmMDI.h"
 #include "common/LocalTime.h"
+#include "common/MonotonicClock.h"
 #include "common/ProgramContext.h"
 #include "nmea/LogFile.h"
 #include "nmea/NMEAParse.h"
 #include "nmea/SentenceDispatcher.h"
+#include "nmea/StreamCounters.h"
+
+#include <QTimer>
 
 #include <memory>
 
@@ -25,8 +29,10 @@ class frmNMEA_Raw;
 // and the main window. Nothing of it is global.
 class TrakoraApplication {
 public:
-    // `messages` replaces the message boxes (tests); null means boxes.
-    explicit TrakoraApplication(std::unique_ptr<ISettingsStore> store, IMessageSink* messages = nullptr);
+    // `messages` replaces the message boxes and `clock` the system's
+    // monotonic clock (tests); null means boxes and the system's clock.
+    explicit TrakoraApplication(std::unique_ptr<ISettingsStore> store, IMessageSink* messages = nullptr,
+                                IMonotonicClock* clock = nullptr);
     ~TrakoraApplication();
     TrakoraApplication(const TrakoraApplication&) = delete;
     TrakoraApplication& operator=(const TrakoraApplication&) = delete;
@@ -45,6 +51,11 @@ public:
     QtSerialPort& Port() { return m_port; }
     LogFile& OutputLog() { return m_outputLog; }
     frmNMEA_Raw* RawWindow() const { return m_rawWindow; }
+    StreamCounters& Counters() { return m_counters; }
+
+    // The input's status in the main window and the health window, brought
+    // up to date; the status timer does it twice a second.
+    void RefreshStatus();
 
 private:
     class RefreshTargets : public IRefreshTargets {
@@ -58,6 +69,7 @@ private:
 
     void RegisterRawWindow();
     void WaitForMainWindowFrame();
+    void RegisterHealthWindow();
 
     std::unique_ptr<ISettingsStore> m_store;
     std::unique_ptr<GpsState> m_gps;
@@ -71,6 +83,10 @@ private:
     IMessageSink& m_messages;
     SentenceDispatcher m_dispatcher;
     SystemClock m_clock;
+    SteadyClock m_steadyClock;
+    IMonotonicClock& m_monotonic;
+    StreamCounters m_counters;
+    QTimer m_statusTimer;
     QtSerialPort m_port;
     WindowRegistry m_registry;
     WindowServices m_services;

@@ -6,6 +6,9 @@ add_library(trakora_app STATIC
     ${CMAKE_CURRENT_LIST_DIR}/QtPumpUserInterface.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtCommandLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtRawLineModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtRawLineFilter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtStatusIndicator.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frmHealth.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtDisplayWindows.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmNMEA_Raw.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmMDI.cpp

@@ -1,5 +1,6 @@
 #include "app/frmMDI.h"
 
+#include "app/QtStatusIndicator.h"
 #include "common/LeadingNumber.h"
 #include "common/LoadProgramSettings.h"
 #include "common/NumberFormat.h"
@@ -40,6 +41,8 @@ std::int32_t ProgramSettings::*ShowingFlag(WindowKind kind)
         return &ProgramSettings::ShowingSatPos;
     case WindowKind::LongTerm:
         return &ProgramSettings::ShowingLongTerm;
+    case WindowKind::Health:
+        return &ProgramSettings::ShowingHealth;
     }
     return &ProgramSettings::ShowingDataStat;
 }
@@ -89,6 +92,8 @@ frmMDI::frmMDI(ProgramContext& context, WindowRegistry& registry, Hooks hooks, Q
     m_rows = new QVBoxLayout(rows);
     m_rows->setContentsMargins(0, 0, 0, 0);
     m_rows->setSpacing(0);
+    m_status = new QtStatusIndicator(rows);
+    m_rows->addWidget(m_status);
     setCentralWidget(rows);
 }
 
@@ -162,6 +167,8 @@ void frmMDI::BuildMenus()
               [this] { ShowDataStat(); });
     AddAction(display, "mnuNMEARaw", QStringLiteral("&NMEA Input data from GPS"), QKeySequence(Qt::CTRL | Qt::Key_N),
               [this] { Show_NMEA(); });
+    AddAction(display, "mnuHealth", QStringLiteral("Receiver &Health"), QKeySequence(Qt::CTRL | Qt::Key_H),
+              [this] { ShowHealth(); });
     AddAction(display, "mnuShowAll", QStringLiteral("Sho&w All"), QKeySequence(Qt::Key_F12), [this] { ShowAll(); });
 
     AddAction(bar, "mnuSettings", QStringLiteral("&Settings"), QKeySequence(), [this] { Call(m_hooks.OpenSettings); });
@@ -262,7 +269,7 @@ QWidget* frmMDI::OpenWindow(WindowKind kind) const
 void frmMDI::ShowAll()
 {
     for (WindowKind kind : {WindowKind::ShowPos, WindowKind::SatInfo, WindowKind::SatPos, WindowKind::DataStat,
-                            WindowKind::LongTerm, WindowKind::NMEARaw})
+                            WindowKind::LongTerm, WindowKind::NMEARaw, WindowKind::Health})
         ShowWindow(kind);
 }
 
@@ -293,14 +300,14 @@ void frmMDI::WindowStateChanged()
 
     if (state != 1) {
         for (WindowKind kind : {WindowKind::DataStat, WindowKind::ShowPos, WindowKind::NMEARaw, WindowKind::SatInfo,
-                                WindowKind::SatPos, WindowKind::LongTerm}) {
+                                WindowKind::SatPos, WindowKind::LongTerm, WindowKind::Health}) {
             if (settings.*ShowingFlag(kind))
                 OpenOrRaise(kind);
         }
     } else {
         settings.AppClosing = FlagSet;
         for (WindowKind kind : {WindowKind::DataStat, WindowKind::ShowPos, WindowKind::NMEARaw, WindowKind::SatInfo,
-                                WindowKind::SatPos, WindowKind::LongTerm}) {
+                                WindowKind::SatPos, WindowKind::LongTerm, WindowKind::Health}) {
             QWidget* window = OpenWindow(kind);
             if (!(settings.*ShowingFlag(kind)) || window == nullptr)
                 continue;

@@ -14,9 +14,12 @@ class QVBoxLayout;
 
 namespace trakora {
 
+class QtStatusIndicator;
+
 // The main window: a small bar with the program's menus. It opens the
 // display windows (through the registry), closes them while it is
-// minimised and reopens them on restore, and ends the program.
+// minimised and reopens them on restore, and ends the program. Under the
+// menu bar a row shows the input's status.
 class frmMDI : public QMainWindow {
 public:
     // What the menus do beyond opening display windows.
@@ -44,6 +47,7 @@ public:
     void ShowShowPos() { ShowWindow(WindowKind::ShowPos); }
     void ShowSatInfo() { ShowWindow(WindowKind::SatInfo); }
     void ShowSatPos() { ShowWindow(WindowKind::SatPos); }
+    void ShowHealth() { ShowWindow(WindowKind::Health); }
 
     // The window of that kind while it is open, else null.
     QWidget* OpenWindow(WindowKind kind) const;
@@ -60,6 +64,7 @@ public:
     // the window taller by its height while it is shown: the client area is
     // the menu bar and the rows shown, no more.
     QVBoxLayout* Rows() const { return m_rows; }
+    QtStatusIndicator& Status() const { return *m_status; }
 
 protected:
     bool event(QEvent* event) override;
@@ -88,6 +93,7 @@ private:
     std::array<QPointer<QWidget>, WindowKindCount> m_windows;
     std::array<bool, WindowKindCount> m_forThisRun{};
     QVBoxLayout* m_rows = nullptr;
+    QtStatusIndicator* m_status = nullptr;
 };
 
 } // namespace trakora

@@ -4,14 +4,22 @@
 #include "common/LoadProgramSettings.h"
 #include "common/WindowRoutines.h"
 
+#include "app/QtRawLineFilter.h"
+
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QStyledItemDelegate>
+#include <QSortFilterProxyModel>
 #include <QTimer>
 
 #include <algorithm>
@@ -75,8 +83,13 @@ frmNMEA_Raw::frmNMEA_Raw(ProgramContext& context, QWidget* parent)
     m_txtNMEA->setTextElideMode(Qt::ElideNone);
     m_txtNMEA->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_txtNMEA->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_txtNMEA->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_txtNMEA->setAutoScroll(false);
     m_txtNMEA->setAccessibleName(QStringLiteral("Received NMEA lines"));
+    m_filtered = new QSortFilterProxyModel(this);
+    m_filtered->setSourceModel(&m_lines);
+    m_filtered->setFilterRole(QtRawLineModel::RawTextRole);
+    BuildTools();
 
     m_optAutoScroll = new QRadioButton(QStringLiteral("&Scroll window"), this);
     m_optAutoScroll->setObjectName(QStringLiteral("optAutoScroll"));
@@ -118,14 +131,168 @@ frmNMEA_Raw::frmNMEA_Raw(ProgramContext& context, QWidget* parent)
     m_loading = false;
 }
 
+void frmNMEA_Raw::BuildTools()
+{
+    m_tools = new QWidget(this);
+    m_tools->setObjectName(QStringLiteral("tools"));
+    m_cmdPause = new QPushButton(QStringLiteral("&Pause"), m_tools);
+    m_cmdPause->setObjectName(QStringLiteral("cmdPause"));
+    m_lblPaused = new QLabel(m_tools);
+    m_lblPaused->setObjectName(QStringLiteral("lblPaused"));
+    m_lblFilter = new QLabel(QStringLiteral("&Filter"), m_tools);
+    m_lblFilter->setObjectName(QStringLiteral("lblFilter"));
+    m_txtFilter = new QLineEdit(m_tools);
+    m_txtFilter->setObjectName(QStringLiteral("txtFilter"));
+    m_txtFilter->setClearButtonEnabled(true);
+    m_txtFilter->setPlaceholderText(QStringLiteral("text or /regular expression/"));
+    m_txtFilter->setAccessibleName(QStringLiteral("Filter"));
+    m_lblFilter->setBuddy(m_txtFilter);
+    m_lblFilterStatus = new QLabel(m_tools);
+    m_lblFilterStatus->setObjectName(QStringLiteral("lblFilterStatus"));
+    m_cmdCopy = new QPushButton(QStringLiteral("&Copy"), m_tools);
+    m_cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    m_cmdCopy->setToolTip(QStringLiteral("Copy the selected lines as received (Ctrl+C)"));
+
+    auto* row = new QHBoxLayout(m_tools);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->addWidget(m_cmdPause);
+    row->addWidget(m_lblPaused);
+    row->addSpacing(TwipsToPixelsX(120));
+    row->addWidget(m_lblFilter);
+    row->addWidget(m_txtFilter, 1);
+    row->addWidget(m_lblFilterStatus);
+    row->addWidget(m_cmdCopy);
+
+    auto* copy = new QAction(QStringLiteral("Copy"), m_txtNMEA);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    m_txtNMEA->addAction(copy);
+    connect(copy, &QAction::triggered, this, &frmNMEA_Raw::CopySelection);
+    connect(m_cmdCopy, &QPushButton::clicked, this, &frmNMEA_Raw::CopySelection);
+    connect(m_cmdPause, &QPushButton::clicked, this, [this] { SetPaused(!m_paused); });
+    connect(m_txtFilter, &QLineEdit::textChanged, this, &frmNMEA_Raw::FilterChanged);
+}
+
 void frmNMEA_Raw::AddRawLine(std::string_view line)
+{
+    m_checkPending = true;
+    if (!m_paused) {
+        AppendToList(Q(line), RawMark::None);
+        return;
+    }
+    // Held back up to the limit, the oldest going first.
+    m_held.push_back({Q(line), RawMark::None});
+    while (!m_held.empty() && static_cast<int>(m_held.size()) > std::max(m_limit, 1))
+        m_held.pop_front();
+    ++m_arrivedWhilePaused;
+    if (!m_pausedCountPending) {
+        m_pausedCountPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_pausedCountPending = false;
+            ShowPausedCount();
+        });
+    }
+}
+
+void frmNMEA_Raw::LineChecked(const DispatchResult& result)
+{
+    if (!m_checkPending)
+        return; // a line added before this window opened
+    m_checkPending = false;
+    const RawMark mark = MarkFor(result);
+    if (mark == RawMark::None)
+        return;
+    if (m_paused) {
+        if (!m_held.empty())
+            m_held.back().Mark = mark;
+    } else {
+        m_lines.MarkLast(mark);
+    }
+}
+
+void frmNMEA_Raw::AppendToList(const QString& line, RawMark mark)
 {
     const int count = m_lines.Count();
     if (count > m_limit)
         Trim(count);
-    m_lines.Append(Q(line));
+    m_lines.Append(line, mark);
     if (m_context.Settings.RawAutoScroll)
         SelectNewest();
+}
+
+// On resume the held lines join the list in order, trimmed as if they had
+// come one by one; lines arriving meanwhile (trimming lets events run) queue
+// behind them.
+void frmNMEA_Raw::SetPaused(bool paused)
+{
+    if (paused == m_paused)
+        return;
+    if (paused) {
+        m_paused = true;
+        m_arrivedWhilePaused = 0;
+    } else {
+        while (!m_held.empty()) {
+            const HeldLine next = std::move(m_held.front());
+            m_held.pop_front();
+            AppendToList(next.Text, next.Mark);
+        }
+        m_paused = false;
+    }
+    m_cmdPause->setText(m_paused ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
+    ShowPausedCount();
+}
+
+void frmNMEA_Raw::ShowPausedCount()
+{
+    QString text;
+    if (m_paused) {
+        text = QStringLiteral("Paused, %1 new").arg(m_arrivedWhilePaused);
+        if (m_arrivedWhilePaused > static_cast<long long>(m_held.size()))
+            text += QStringLiteral(" (%1 kept)").arg(m_held.size());
+    }
+    m_lblPaused->setText(text);
+}
+
+void frmNMEA_Raw::FilterChanged(const QString& text)
+{
+    const RawLineFilter filter = ParseRawLineFilter(text);
+    QPalette palette = m_txtFilter->palette();
+    palette.setColor(QPalette::Text, filter.Valid ? QApplication::palette().color(QPalette::Text)
+                                                  : QColor(0xb7, 0x1c, 0x1c));
+    m_txtFilter->setPalette(palette);
+    m_lblFilterStatus->setText(filter.Valid ? QString() : QStringLiteral("Invalid pattern: ") + filter.Error);
+    m_txtFilter->setToolTip(m_lblFilterStatus->text());
+
+    // Without a filter the list shows the lines themselves, as cheap as ever.
+    const bool filtering = filter.Active && filter.Valid;
+    if (filtering)
+        m_filtered->setFilterRegularExpression(filter.Pattern);
+    QAbstractItemModel* shown = filtering ? static_cast<QAbstractItemModel*>(m_filtered) : &m_lines;
+    if (m_txtNMEA->model() != shown) {
+        QItemSelectionModel* previous = m_txtNMEA->selectionModel();
+        m_txtNMEA->setModel(shown);
+        delete previous; // a view keeps the selection model of each model it was given
+    }
+    if (m_context.Settings.RawAutoScroll)
+        SelectNewest();
+}
+
+QString frmNMEA_Raw::SelectedText() const
+{
+    QModelIndexList selected = m_txtNMEA->selectionModel()->selectedRows();
+    std::sort(selected.begin(), selected.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QString text;
+    for (const QModelIndex& index : selected)
+        text += index.data(QtRawLineModel::RawTextRole).toString() + QLatin1Char('\n');
+    return text;
+}
+
+void frmNMEA_Raw::CopySelection() const
+{
+    const QString text = SelectedText();
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
 }
 
 // Selecting and scrolling lay out the whole list, so they wait until the
@@ -139,7 +306,10 @@ void frmNMEA_Raw::SelectNewest()
         m_selectPending = false;
         if (!m_context.Settings.RawAutoScroll || m_lines.Count() == 0)
             return;
-        m_txtNMEA->selectionModel()->setCurrentIndex(m_lines.index(m_lines.Count() - 1),
+        QAbstractItemModel* shown = m_txtNMEA->model();
+        if (shown->rowCount() == 0)
+            return;
+        m_txtNMEA->selectionModel()->setCurrentIndex(shown->index(shown->rowCount() - 1, 0),
                                                      QItemSelectionModel::ClearAndSelect);
         m_txtNMEA->scrollToBottom();
     });
@@ -214,7 +384,11 @@ void frmNMEA_Raw::LayOut()
 {
     const int clientHeight = height();
     const int optionHeight = m_optAutoScroll->sizeHint().height();
-    m_txtNMEA->setGeometry(0, 0, width(), std::max(0, clientHeight - optionHeight - TwipsToPixelsY(100)));
+    // The tools take a row above the list.
+    const int toolsHeight = m_tools->sizeHint().height();
+    m_tools->setGeometry(0, 0, width(), toolsHeight);
+    m_txtNMEA->setGeometry(0, toolsHeight, width(),
+                           std::max(0, clientHeight - toolsHeight - optionHeight - TwipsToPixelsY(100)));
 
     // The controls under the list, left to right, each after a gap in twips.
     // Those that turn bold on focus get the room they take then, so they

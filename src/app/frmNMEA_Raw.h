@@ -4,15 +4,24 @@
 #include "common/TrackedWindow.h"
 #include "nmea/LogSink.h"
 
+#include <deque>
+
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListView;
+class QPushButton;
 class QRadioButton;
+class QSortFilterProxyModel;
 
 namespace trakora {
 
 // "NMEA Input from GPS": every line the dispatcher receives, newest at the
-// bottom, kept to the length chosen in cboMaxNMEA.
+// bottom, kept to the length chosen in cboMaxNMEA. Lines that failed the
+// checksum or were ignored are marked. Above the list: Pause, which holds
+// new lines back until Resume; a filter that shows only the lines holding
+// its text (or matching /a regular expression/); and Copy, which puts the
+// selected lines on the clipboard as received.
 class frmNMEA_Raw : public TrackedWindow, public IRawLineSink {
 public:
     static constexpr int DefaultLimit = 6000;
@@ -20,6 +29,7 @@ public:
     explicit frmNMEA_Raw(ProgramContext& context, QWidget* parent = nullptr);
 
     void AddRawLine(std::string_view line) override;
+    void LineChecked(const DispatchResult& result) override;
 
     int LineCount() const { return m_lines.Count(); }
     // The limit now in force: the number in cboMaxNMEA, or the last valid one
@@ -27,19 +37,44 @@ public:
     int Limit() const { return m_limit; }
     const QtRawLineModel& Lines() const { return m_lines; }
 
+    bool Paused() const { return m_paused; }
+    void SetPaused(bool paused);
+    // Lines held back while paused (at most the limit).
+    int HeldCount() const { return static_cast<int>(m_held.size()); }
+    // The selected lines shown, oldest first, each ended by a line feed.
+    QString SelectedText() const;
+    void CopySelection() const;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    struct HeldLine {
+        QString Text;
+        RawMark Mark = RawMark::None;
+    };
+
+    void BuildTools();
+    void AppendToList(const QString& line, RawMark mark);
     void ChooseScroll(bool autoScroll);
     void LimitTextChanged(const QString& text);
     void LimitChosen(int index);
     void SelectStoredLimit();
     void Trim(int count);
     void SelectNewest();
+    void ShowPausedCount();
+    void FilterChanged(const QString& text);
     void LayOut();
 
     QtRawLineModel m_lines;
+    QSortFilterProxyModel* m_filtered;
+    QWidget* m_tools;
+    QPushButton* m_cmdPause;
+    QLabel* m_lblPaused;
+    QLabel* m_lblFilter;
+    QLineEdit* m_txtFilter;
+    QLabel* m_lblFilterStatus;
+    QPushButton* m_cmdCopy;
     QListView* m_txtNMEA;
     QRadioButton* m_optAutoScroll;
     QRadioButton* m_optFixed;
@@ -48,6 +83,12 @@ private:
     int m_limit = DefaultLimit;
     bool m_loading = true;
     bool m_selectPending = false;
+    bool m_checkPending = false; // the last line added awaits its outcome
+
+    bool m_paused = false;
+    std::deque<HeldLine> m_held;
+    long long m_arrivedWhilePaused = 0;
+    bool m_pausedCountPending = false;
 };
 
 } // namespace trakora

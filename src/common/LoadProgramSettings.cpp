@@ -100,6 +100,7 @@ void LoadProgramSettings(ProgramSettings& settings, GpsState& gps, ISettingsStor
     ReadShowing(store, Keys::ShowingSatInfo, settings.ShowingSatInfo);
     ReadShowing(store, Keys::ShowingSatPos, settings.ShowingSatPos);
     ReadShowing(store, Keys::ShowingLongTerm, settings.ShowingLongTerm);
+    ReadShowing(store, Keys::ShowingHealth, settings.ShowingHealth);
 
     LoadReceiverOptions(settings, store);
 }

@@ -27,6 +27,7 @@ struct ProgramSettings {
     std::int32_t ShowingSatInfo = 0;
     std::int32_t ShowingSatPos = 0;
     std::int32_t ShowingLongTerm = 0;
+    std::int32_t ShowingHealth = 0; // Receiver Health window open
     std::int32_t UTCOffsetHour = 0;
     std::int32_t UTCOffsetMinute = 0;
     std::int32_t UTCOffsetDirection = -1;

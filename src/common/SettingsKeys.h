@@ -43,6 +43,7 @@ constexpr SettingKey ShowingShowPos{ShowingSection, "ShowPos"};
 constexpr SettingKey ShowingSatInfo{ShowingSection, "SatInfo"};
 constexpr SettingKey ShowingSatPos{ShowingSection, "SatPos"};
 constexpr SettingKey ShowingLongTerm{ShowingSection, "LongTerm"};
+constexpr SettingKey ShowingHealth{ShowingSection, "Health"};
 constexpr SettingKey SatPosCircular{ShowingSection, "Circular"};
 
 // Window placement sections; each holds Left, Top, Width and Height.
@@ -53,6 +54,7 @@ constexpr std::string_view DataStatSection = "DataStat";
 constexpr std::string_view SatPosSection = "SatPos";
 constexpr std::string_view ShowPosSection = "ShowPos";
 constexpr std::string_view LongTermSection = "LongTerm";
+constexpr std::string_view HealthSection = "Health";
 constexpr std::string_view SettingsDialogSection = "NMEASets";
 constexpr std::string_view Left = "Left";
 constexpr std::string_view Top = "Top";

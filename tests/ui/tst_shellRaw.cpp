@@ -1,12 +1,16 @@
 // The raw NMEA window: its list limit and trimming, scroll modes, persisted
-// choices, placement and drag-move.
+// choices, placement and drag-move; marks, pause, filter and copy.
 #include "app/frmNMEA_Raw.h"
 #include "common/WindowRoutines.h"
+#include "nmea/SentenceDispatcher.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -27,6 +31,23 @@ protected:
         return window;
     }
     static QComboBox* Combo(const frmNMEA_Raw& window) { return window.findChild<QComboBox*>("cboMaxNMEA"); }
+    static QListView* List(const frmNMEA_Raw& window) { return window.findChild<QListView*>("txtNMEA"); }
+    // A line as the dispatcher hands it over: first the line, then its outcome.
+    static void Add(frmNMEA_Raw& window, const std::string& line,
+                    DispatchResult::Kind outcome = DispatchResult::Decoded)
+    {
+        window.AddRawLine(line);
+        window.LineChecked(DispatchResult{outcome});
+    }
+    // The lines the list shows, as shown.
+    static QStringList Shown(const frmNMEA_Raw& window)
+    {
+        QStringList shown;
+        const QAbstractItemModel* model = List(window)->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            shown << model->index(row, 0).data().toString();
+        return shown;
+    }
 
     std::unique_ptr<GpsState> gps = std::make_unique<GpsState>();
     ProgramSettings settings;
@@ -126,6 +147,110 @@ TEST_F(RawWindowTest, SizeAndPlacementRoundTripScreenBoundsAndDragMove)
 
     store.Save("NMEA_Raw", "Left", std::to_string(ScreenWidthTwips() + 15)), store.Save("NMEA_Raw", "Top", "-300");
     EXPECT_EQ(Open()->pos(), QPoint(0, 0)) << "beyond the screen width: 0; a negative value is brought onto the screen";
+}
+
+TEST_F(RawWindowTest, LinesNotDecodedAreMarkedBySymbolAndColourNeverInTheirText)
+{
+    const struct { DispatchResult::Kind Outcome; const char* Symbol; const char* Meaning; } cases[] = {
+        {DispatchResult::Decoded, "", ""},
+        {DispatchResult::BadChecksum, "\u2717 ", "Checksum wrong"},
+        {DispatchResult::NoChecksum, "\u2717 ", "No checksum"},
+        {DispatchResult::UnknownType, "\u2013 ", "Ignored: a type that is not decoded"},
+        {DispatchResult::OtherTalker, "\u2013 ", "Ignored: a talker the Talkers setting leaves out"},
+    };
+    auto window = Open();
+    window->LineChecked(DispatchResult{DispatchResult::BadChecksum}); // for a line before the window opened
+    for (const auto& c : cases)
+        Add(*window, "$GPXXX,line", c.Outcome);
+    ASSERT_EQ(window->LineCount(), 5);
+    for (int row = 0; row < 5; ++row) {
+        const QModelIndex line = window->Lines().index(row);
+        const QString meaning = QString::fromUtf8(cases[row].Meaning);
+        EXPECT_EQ(line.data().toString(), QString::fromUtf8(cases[row].Symbol) + "$GPXXX,line") << row;
+        EXPECT_EQ(line.data(QtRawLineModel::RawTextRole).toString(), "$GPXXX,line") << row;
+        EXPECT_EQ(line.data(Qt::ForegroundRole).isValid(), !meaning.isEmpty()) << row;
+        EXPECT_EQ(line.data(Qt::AccessibleTextRole).toString(),
+                  meaning.isEmpty() ? QString("$GPXXX,line") : meaning + ": $GPXXX,line") << row;
+    }
+}
+
+TEST_F(RawWindowTest, PauseHoldsNewLinesUpToTheLimitAndResumeAddsThemInOrderWithTheirMarks)
+{
+    auto window = Open();
+    Combo(*window)->setEditText("500");
+    for (int i = 0; i < 100; ++i)
+        Add(*window, "$GPGGA,before," + std::to_string(i));
+    auto* pause = window->findChild<QPushButton*>("cmdPause");
+    pause->click();
+    for (int i = 0; i < 700; ++i)
+        Add(*window, "$GPGGA,held," + std::to_string(i), i % 2 ? DispatchResult::BadChecksum : DispatchResult::Decoded);
+    QApplication::processEvents();
+    EXPECT_EQ(window->LineCount(), 100) << "the list stands still";
+    EXPECT_EQ(window->HeldCount(), 500);
+    EXPECT_EQ(pause->text(), "&Resume");
+    EXPECT_EQ(window->findChild<QLabel*>("lblPaused")->text(), "Paused, 700 new (500 kept)");
+
+    pause->click();
+    // Held lines 200 to 699 join as if they came one by one: at 501 lines 75 go
+    // before the next, twice, leaving lines 250 to 699.
+    ASSERT_EQ(window->LineCount(), 450);
+    EXPECT_EQ(window->Lines().index(0).data(QtRawLineModel::RawTextRole).toString(), "$GPGGA,held,250");
+    const QModelIndex newest = window->Lines().index(449);
+    EXPECT_EQ(newest.data(QtRawLineModel::RawTextRole).toString(), "$GPGGA,held,699");
+    EXPECT_TRUE(newest.data().toString().startsWith(QString::fromUtf8("\u2717 "))) << "marked while held";
+    EXPECT_TRUE(pause->text() == "&Pause" && window->findChild<QLabel*>("lblPaused")->text().isEmpty());
+    Add(*window, "$GPGGA,after");
+    EXPECT_EQ(window->LineCount(), 451) << "lines come straight in again";
+}
+
+TEST_F(RawWindowTest, TheFilterShowsMatchingLinesAndSaysWhenItsPatternIsInvalid)
+{
+    auto window = Open();
+    for (const char* line : {"$GPGGA,1", "$GNGGA,2", "$GPGSV,3", "$GPRMC,4"})
+        Add(*window, line);
+    Add(*window, "$GPGSV,5*00", DispatchResult::BadChecksum);
+    const struct { const char* Filter; QStringList Shown; const char* Status; } cases[] = {
+        {"gsv", {"$GPGSV,3", "\u2717 $GPGSV,5*00"}, ""},   // text in any case, marks not matched
+        {"/G[PN]GGA/", {"$GPGGA,1", "$GNGGA,2"}, ""},
+        {"/gsv/", {}, ""},                                   // a regular expression is as written
+        {"/(GGA/", {"$GPGGA,1", "$GNGGA,2", "$GPGSV,3", "$GPRMC,4", "\u2717 $GPGSV,5*00"},
+         "Invalid pattern: missing closing parenthesis"},
+        {"", {"$GPGGA,1", "$GNGGA,2", "$GPGSV,3", "$GPRMC,4", "\u2717 $GPGSV,5*00"}, ""},
+    };
+    auto* filter = window->findChild<QLineEdit*>("txtFilter");
+    for (const auto& c : cases) {
+        filter->setText(c.Filter);
+        QStringList expected;
+        for (const QString& line : c.Shown)
+            expected << line;
+        EXPECT_EQ(Shown(*window), expected) << c.Filter;
+        EXPECT_EQ(window->findChild<QLabel*>("lblFilterStatus")->text(), QString::fromUtf8(c.Status)) << c.Filter;
+    }
+    filter->setText("gga");
+    Add(*window, "$GPGGA,6");
+    Add(*window, "$GPVTG,7");
+    EXPECT_EQ(Shown(*window), QStringList({"$GPGGA,1", "$GNGGA,2", "$GPGGA,6"})) << "new lines are filtered too";
+}
+
+TEST_F(RawWindowTest, CopyPutsTheSelectedLinesOnTheClipboardAsReceived)
+{
+    auto window = Open();
+    Add(*window, "$GPGGA,1");
+    Add(*window, "$GPGGA,2*00", DispatchResult::BadChecksum);
+    Add(*window, "$GPRMC,3");
+    Add(*window, "$GPGGA,4");
+    window->findChild<QLineEdit*>("txtFilter")->setText("GGA");
+    QListView* list = List(*window);
+    for (int row : {2, 0, 1}) // shown: $GPGGA,1, the marked $GPGGA,2*00 and $GPGGA,4
+        list->selectionModel()->select(list->model()->index(row, 0), QItemSelectionModel::Select);
+    QApplication::clipboard()->setText("before");
+    window->findChild<QPushButton*>("cmdCopy")->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), "$GPGGA,1\n$GPGGA,2*00\n$GPGGA,4\n");
+
+    list->clearSelection();
+    QApplication::clipboard()->setText("kept");
+    window->findChild<QPushButton*>("cmdCopy")->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), "kept") << "nothing selected, nothing copied";
 }
 
 } // namespace
