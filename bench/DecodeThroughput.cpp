@@ -1,10 +1,12 @@
 // Throughput of check, split and decode over generated 24-hour logs, with
-// GPS talkers only and with all talkers, and the heap allocations a
-// warmed-up dispatcher makes per line.
+// GPS talkers only and with all talkers, with and without the stream
+// counters the program keeps, over bad input (a flood of identifiers, line
+// noise), and the heap allocations a warmed-up dispatcher makes per line.
 #include "AllocationCounter.h"
 #include "common/LoadProgramSettings.h"
 #include "nmea/LogFile.h"
 #include "nmea/SentenceDispatcher.h"
+#include "nmea/StreamCounters.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -54,7 +57,44 @@ public:
     void ShowMessage(std::string_view) override {}
 };
 
-// The program's records as they are at start, with recording off.
+// Lines a receiver should never send: 10,000 identifiers of good sentences
+// each ten times, or 8-bit noise with NULs and no "$".
+enum BadKind { Flood, Noise };
+
+std::string WithChecksum(const std::string& body)
+{
+    unsigned sum = 0;
+    for (char c : body)
+        sum ^= static_cast<unsigned char>(c);
+    char suffix[4];
+    std::snprintf(suffix, sizeof suffix, "*%02X", sum);
+    return "$" + body + suffix;
+}
+
+const std::vector<std::string>& BadLines(BadKind kind)
+{
+    static std::vector<std::string> cache[2];
+    std::vector<std::string>& lines = cache[kind];
+    if (!lines.empty())
+        return lines;
+    std::mt19937 random(7);
+    for (int i = 0; i < 100'000; ++i) {
+        if (kind == Flood) {
+            lines.push_back(WithChecksum("X" + std::to_string(10'000 + i % 10'000) + ",1,2,3"));
+        } else {
+            std::string noise(20 + random() % 60, '\0');
+            for (char& c : noise) {
+                const auto byte = static_cast<char>(random() % 256);
+                c = byte == '$' ? '\0' : byte;
+            }
+            lines.push_back(noise);
+        }
+    }
+    return lines;
+}
+
+// The program's records as they are at start, with recording off; with
+// `counted`, the stream counters are fed as in the program.
 struct Decoding {
     MemorySettingsStore store;
     ProgramSettings settings;
@@ -64,11 +104,17 @@ struct Decoding {
     LogFile log;
     NoMessages messages;
     SentenceDispatcher dispatcher{parse, *gps, *gnss, settings, log, messages};
+    SteadyClock clock;
+    StreamCounters counters{clock};
 
-    explicit Decoding(TalkerFilter talkers)
+    Decoding(TalkerFilter talkers, bool counted)
     {
         LoadProgramSettings(settings, *gps, store);
         settings.Talkers = talkers;
+        if (counted) {
+            dispatcher.SetCounters(&counters);
+            counters.Start();
+        }
     }
 
     void Dispatch(const std::string& line)
@@ -78,7 +124,8 @@ struct Decoding {
     }
 };
 
-// Arguments: the log (GpsReceiver, GnssReceiver) and the talkers (0 GPS only, 1 all).
+// Arguments: the log (GpsReceiver, GnssReceiver), the talkers (0 GPS only,
+// 1 all) and whether the lines are counted.
 TalkerFilter TalkersOf(const benchmark::State& state)
 {
     return state.range(1) != 0 ? TalkerFilter::AllGnss : TalkerFilter::GpsOnly;
@@ -87,7 +134,7 @@ TalkerFilter TalkersOf(const benchmark::State& state)
 void BM_DecodeDay(benchmark::State& state)
 {
     const std::vector<std::string>& lines = DayLines(static_cast<LogKind>(state.range(0)));
-    Decoding decoding(TalkersOf(state));
+    Decoding decoding(TalkersOf(state), state.range(2) != 0);
     for (auto _ : state) {
         for (const std::string& line : lines)
             decoding.Dispatch(line);
@@ -97,11 +144,33 @@ void BM_DecodeDay(benchmark::State& state)
     state.counters["lines"] = static_cast<double>(lines.size());
 }
 BENCHMARK(BM_DecodeDay)
-    ->ArgNames({"gnss_log", "all_talkers"})
-    ->Args({GpsReceiver, 0})
-    ->Args({GpsReceiver, 1})
-    ->Args({GnssReceiver, 0})
-    ->Args({GnssReceiver, 1})
+    ->ArgNames({"gnss_log", "all_talkers", "counted"})
+    ->Args({GpsReceiver, 0, 0})
+    ->Args({GpsReceiver, 0, 1})
+    ->Args({GpsReceiver, 1, 1})
+    ->Args({GnssReceiver, 0, 1})
+    ->Args({GnssReceiver, 1, 0})
+    ->Args({GnssReceiver, 1, 1})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_DecodeBadInput(benchmark::State& state)
+{
+    const std::vector<std::string>& lines = BadLines(static_cast<BadKind>(state.range(0)));
+    Decoding decoding(TalkerFilter::AllGnss, state.range(1) != 0);
+    for (auto _ : state) {
+        for (const std::string& line : lines)
+            decoding.Dispatch(line);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines.size()));
+    state.counters["rows"] = static_cast<double>(decoding.counters.IdentifierCount());
+}
+BENCHMARK(BM_DecodeBadInput)
+    ->ArgNames({"noise", "counted"})
+    ->Args({Flood, 0})
+    ->Args({Flood, 1})
+    ->Args({Noise, 0})
+    ->Args({Noise, 1})
     ->Unit(benchmark::kMillisecond);
 
 void BM_AllocationsPerLine(benchmark::State& state)
@@ -111,7 +180,7 @@ void BM_AllocationsPerLine(benchmark::State& state)
     const std::vector<std::string>& lines = DayLines(static_cast<LogKind>(state.range(0)));
     std::size_t allocations = 0;
     for (auto _ : state) {
-        Decoding decoding(TalkersOf(state));
+        Decoding decoding(TalkersOf(state), true);
         for (std::size_t i = 0; i < WarmUp; ++i)
             decoding.Dispatch(lines[i % lines.size()]);
         const std::size_t before = AllocationCount();

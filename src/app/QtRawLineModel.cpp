@@ -25,15 +25,17 @@ RawMark MarkFor(const DispatchResult& result)
     return RawMark::None;
 }
 
+// Latin-1 symbols, which every font has: a symbol the list's font lacks
+// sends the text layout to search the fallback fonts on every paint.
 QString QtRawLineModel::Symbol(RawMark mark)
 {
     switch (mark) {
     case RawMark::BadChecksum:
     case RawMark::NoChecksum:
-        return QStringLiteral("\u2717"); // ballot X
+        return QStringLiteral("\u00D7"); // multiplication sign
     case RawMark::Ignored:
     case RawMark::OtherTalker:
-        return QStringLiteral("\u2013"); // en dash
+        return QStringLiteral("\u00AC"); // not sign
     case RawMark::None:
         break;
     }

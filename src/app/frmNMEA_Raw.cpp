@@ -87,7 +87,6 @@ frmNMEA_Raw::frmNMEA_Raw(ProgramContext& context, QWidget* parent)
     m_txtNMEA->setAutoScroll(false);
     m_txtNMEA->setAccessibleName(QStringLiteral("Received NMEA lines"));
     m_filtered = new QSortFilterProxyModel(this);
-    m_filtered->setSourceModel(&m_lines);
     m_filtered->setFilterRole(QtRawLineModel::RawTextRole);
     BuildTools();
 
@@ -263,8 +262,10 @@ void frmNMEA_Raw::FilterChanged(const QString& text)
     m_lblFilterStatus->setText(filter.Valid ? QString() : QStringLiteral("Invalid pattern: ") + filter.Error);
     m_txtFilter->setToolTip(m_lblFilterStatus->text());
 
-    // Without a filter the list shows the lines themselves, as cheap as ever.
+    // Without a filter the list shows the lines themselves, and the filter
+    // does not even follow them: a line costs what it always did.
     const bool filtering = filter.Active && filter.Valid;
+    m_filtered->setSourceModel(filtering ? &m_lines : nullptr);
     if (filtering)
         m_filtered->setFilterRegularExpression(filter.Pattern);
     QAbstractItemModel* shown = filtering ? static_cast<QAbstractItemModel*>(m_filtered) : &m_lines;

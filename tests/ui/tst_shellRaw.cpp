@@ -153,10 +153,10 @@ TEST_F(RawWindowTest, LinesNotDecodedAreMarkedBySymbolAndColourNeverInTheirText)
 {
     const struct { DispatchResult::Kind Outcome; const char* Symbol; const char* Meaning; } cases[] = {
         {DispatchResult::Decoded, "", ""},
-        {DispatchResult::BadChecksum, "\u2717 ", "Checksum wrong"},
-        {DispatchResult::NoChecksum, "\u2717 ", "No checksum"},
-        {DispatchResult::UnknownType, "\u2013 ", "Ignored: a type that is not decoded"},
-        {DispatchResult::OtherTalker, "\u2013 ", "Ignored: a talker the Talkers setting leaves out"},
+        {DispatchResult::BadChecksum, "\u00D7 ", "Checksum wrong"},
+        {DispatchResult::NoChecksum, "\u00D7 ", "No checksum"},
+        {DispatchResult::UnknownType, "\u00AC ", "Ignored: a type that is not decoded"},
+        {DispatchResult::OtherTalker, "\u00AC ", "Ignored: a talker the Talkers setting leaves out"},
     };
     auto window = Open();
     window->LineChecked(DispatchResult{DispatchResult::BadChecksum}); // for a line before the window opened
@@ -197,7 +197,7 @@ TEST_F(RawWindowTest, PauseHoldsNewLinesUpToTheLimitAndResumeAddsThemInOrderWith
     EXPECT_EQ(window->Lines().index(0).data(QtRawLineModel::RawTextRole).toString(), "$GPGGA,held,250");
     const QModelIndex newest = window->Lines().index(449);
     EXPECT_EQ(newest.data(QtRawLineModel::RawTextRole).toString(), "$GPGGA,held,699");
-    EXPECT_TRUE(newest.data().toString().startsWith(QString::fromUtf8("\u2717 "))) << "marked while held";
+    EXPECT_TRUE(newest.data().toString().startsWith(QString::fromUtf8("\u00D7 "))) << "marked while held";
     EXPECT_TRUE(pause->text() == "&Pause" && window->findChild<QLabel*>("lblPaused")->text().isEmpty());
     Add(*window, "$GPGGA,after");
     EXPECT_EQ(window->LineCount(), 451) << "lines come straight in again";
@@ -210,12 +210,12 @@ TEST_F(RawWindowTest, TheFilterShowsMatchingLinesAndSaysWhenItsPatternIsInvalid)
         Add(*window, line);
     Add(*window, "$GPGSV,5*00", DispatchResult::BadChecksum);
     const struct { const char* Filter; QStringList Shown; const char* Status; } cases[] = {
-        {"gsv", {"$GPGSV,3", "\u2717 $GPGSV,5*00"}, ""},   // text in any case, marks not matched
+        {"gsv", {"$GPGSV,3", "\u00D7 $GPGSV,5*00"}, ""},   // text in any case, marks not matched
         {"/G[PN]GGA/", {"$GPGGA,1", "$GNGGA,2"}, ""},
         {"/gsv/", {}, ""},                                   // a regular expression is as written
-        {"/(GGA/", {"$GPGGA,1", "$GNGGA,2", "$GPGSV,3", "$GPRMC,4", "\u2717 $GPGSV,5*00"},
+        {"/(GGA/", {"$GPGGA,1", "$GNGGA,2", "$GPGSV,3", "$GPRMC,4", "\u00D7 $GPGSV,5*00"},
          "Invalid pattern: missing closing parenthesis"},
-        {"", {"$GPGGA,1", "$GNGGA,2", "$GPGSV,3", "$GPRMC,4", "\u2717 $GPGSV,5*00"}, ""},
+        {"", {"$GPGGA,1", "$GNGGA,2", "$GPGSV,3", "$GPRMC,4", "\u00D7 $GPGSV,5*00"}, ""},
     };
     auto* filter = window->findChild<QLineEdit*>("txtFilter");
     for (const auto& c : cases) {
