@@ -77,6 +77,7 @@ TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IM
 
 TrakoraApplication::~TrakoraApplication()
 {
+    m_statusTimer.stop();
     // The windows go before the records and the dispatcher they point to.
     m_mainWindow->DestroyWindows();
     m_mainWindow.reset();

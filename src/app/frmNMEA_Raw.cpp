@@ -245,7 +245,7 @@ void frmNMEA_Raw::ShowPausedCount()
 {
     QString text;
     if (m_paused) {
-        text = QStringLiteral("Paused, %1 new").arg(m_arrivedWhilePaused);
+        text = QStringLiteral("paused, %1 new").arg(m_arrivedWhilePaused);
         if (m_arrivedWhilePaused > static_cast<long long>(m_held.size()))
             text += QStringLiteral(" (%1 kept)").arg(m_held.size());
     }

@@ -43,6 +43,13 @@ std::size_t ReadIdentifier(std::string_view line, std::uint64_t& key)
     return end >= 3 ? end : 0;
 }
 
+// A blank line or a comment of a log: noise and damaged sentences are neither.
+bool IsComment(std::string_view line)
+{
+    const std::size_t first = line.find_first_not_of(" \t");
+    return first == std::string_view::npos || line[first] == '#';
+}
+
 bool ChecksumPassed(const DispatchResult& result)
 {
     return result.Outcome != DispatchResult::NoChecksum && result.Outcome != DispatchResult::BadChecksum;
@@ -101,7 +108,7 @@ void StreamCounters::Start()
     m_longestGapMs = 0;
     m_rowCount = 0;
     m_slots.fill(-1);
-    m_other = m_unreadable = m_notSentences = m_total = IdentifierCounts{};
+    m_other = m_unreadable = m_comments = m_total = IdentifierCounts{};
     m_bytes = 0;
     m_second = SecondOf(now);
     m_history.fill(Snapshot{});
@@ -140,8 +147,8 @@ void StreamCounters::Count(std::string_view line, const DispatchResult& result)
     std::size_t row = MaxIdentifiers;
     Add(*RowFor(line, passed, row), result);
     Add(m_total, result);
-    if (line.empty() || line[0] != '$')
-        Add(m_notSentences, result);
+    if (IsComment(line))
+        Add(m_comments, result);
     m_bytes += static_cast<std::int64_t>(line.size());
     m_lastLineMs = now;
     if (!passed)
@@ -193,7 +200,7 @@ void StreamCounters::AdvanceTo(std::int64_t second)
     Snapshot now;
     now.All = m_total;
     now.Unreadable = m_unreadable;
-    now.NotSentences = m_notSentences;
+    now.Comments = m_comments;
     for (std::size_t row = 0; row < m_rowCount; ++row)
         now.RowPassed[row] = m_rows[row].Counts.Passed;
     const std::int64_t first = std::max(m_second + 1, second - static_cast<std::int64_t>(HistoryLength) + 1);
@@ -219,7 +226,7 @@ RecentCounts StreamCounters::Recent() const
     if (const Snapshot* start = RecentStart(recent.Seconds)) {
         recent.All = Difference(m_total, start->All);
         recent.Unreadable = Difference(m_unreadable, start->Unreadable);
-        recent.NotSentences = Difference(m_notSentences, start->NotSentences);
+        recent.Comments = Difference(m_comments, start->Comments);
     }
     return recent;
 }

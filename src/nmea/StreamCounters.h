@@ -29,15 +29,16 @@ struct IdentifierCounts {
 struct RecentCounts {
     IdentifierCounts All;
     IdentifierCounts Unreadable;
-    IdentifierCounts NotSentences;
+    IdentifierCounts Comments;
     double Seconds = 0; // the stretch the counts cover
 };
 
 // Counts every dispatched line by its sentence identifier ("$GNGGA",
 // "$PGRME"): the text from the "$" up to the first "," or "*", when it is
 // "$" and 2 to 8 upper-case letters or digits. Lines without such an
-// identifier are unreadable; of them, those not starting with "$" are not
-// sentences at all (comments and blank lines of a log). An identifier gets its own row the first time a
+// identifier are unreadable; of them, blank lines and lines starting with
+// "#" are kept apart as comments, which a log may hold besides its
+// sentences. An identifier gets its own row the first time a
 // line of it passes the checksum, so that noise cannot fill the table; at
 // most MaxIdentifiers rows, the other lines with an identifier are counted
 // together as other.
@@ -73,7 +74,7 @@ public:
     const IdentifierCounts& Counts(std::size_t row) const { return m_rows[row].Counts; }
     const IdentifierCounts& Other() const { return m_other; }
     const IdentifierCounts& Unreadable() const { return m_unreadable; }
-    const IdentifierCounts& NotSentences() const { return m_notSentences; }
+    const IdentifierCounts& Comments() const { return m_comments; }
     const IdentifierCounts& Total() const { return m_total; }
     std::int64_t Bytes() const { return m_bytes; } // of the lines, without line ends
 
@@ -103,7 +104,7 @@ private:
     struct Snapshot {
         IdentifierCounts All;
         IdentifierCounts Unreadable;
-        IdentifierCounts NotSentences;
+        IdentifierCounts Comments;
         std::array<std::int64_t, MaxIdentifiers> RowPassed{};
     };
     static constexpr std::size_t HistoryLength = RecentSeconds + 1;
@@ -130,7 +131,7 @@ private:
     std::array<std::int8_t, SlotCount> m_slots{};
     IdentifierCounts m_other;
     IdentifierCounts m_unreadable;
-    IdentifierCounts m_notSentences;
+    IdentifierCounts m_comments;
     IdentifierCounts m_total;
     std::int64_t m_bytes = 0;
 

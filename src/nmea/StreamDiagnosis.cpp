@@ -107,13 +107,13 @@ StreamDiagnosis DiagnoseStream(const StreamCounters& counters, TalkerFilter talk
     const IdentifierCounts& unreadable = recentLines ? recent.Unreadable : counters.Unreadable();
     const std::int64_t readableWithoutChecksum = lines.NoChecksum - unreadable.NoChecksum;
     if (input == InputKind::Log) {
-        const IdentifierCounts& notSentences = recentLines ? recent.NotSentences : counters.NotSentences();
-        if (counters.Total().Lines() > 0 && counters.Total().Lines() == counters.NotSentences().Lines())
+        const IdentifierCounts& comments = recentLines ? recent.Comments : counters.Comments();
+        if (counters.Total().Lines() > 0 && counters.Total() == counters.Unreadable())
             return Found(StreamProblem::NoSentences, StreamLevel::Bad,
                          "No line of the log is an NMEA sentence", "No sentences");
-        lines.BadChecksum -= notSentences.BadChecksum;
-        lines.NoChecksum -= notSentences.NoChecksum;
-        lines.Passed -= notSentences.Passed;
+        lines.BadChecksum -= comments.BadChecksum;
+        lines.NoChecksum -= comments.NoChecksum;
+        lines.Passed -= comments.Passed;
     }
     const std::int64_t failing = lines.BadChecksum + lines.NoChecksum;
     constexpr std::int64_t FewestFailing = 3; // a line cut short as input starts is no problem

@@ -15,7 +15,7 @@ enum class StreamProblem {
     NoLineEnds,      // characters arrive, but no line ends
     ChecksumErrors,  // many lines fail the checksum: wrong baud rate, bad cable
     NoChecksums,     // many readable lines carry no checksum
-    NoSentences,     // a log without a single line that starts as a sentence
+    NoSentences,     // a log without a single line that reads as a sentence
     OtherTalkers,    // positions, or most lines, from talkers the Talkers setting leaves out
     TooManyKinds,    // more kinds of sentence than the counters keep apart
     NothingDecoded,  // good lines, none of a type the program decodes
@@ -40,7 +40,7 @@ constexpr int FailingPercent = 5;
 constexpr int PositionsBeforeSatellitesMissed = 10;
 
 // Where the lines come from: a receiver on the serial port, or a log, whose
-// lines that do not start with "$" are comments or blank, not damage.
+// blank lines and "#" comments are no damage.
 enum class InputKind { Serial, Log };
 
 // Names the likeliest problem from the counts (the share of failing lines

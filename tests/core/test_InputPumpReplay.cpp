@@ -1,6 +1,7 @@
 // The input pump replaying a recorded log, fast or in step with the clock,
 // and the opening and closing of the log files around Start, Stop and
 // Continue.
+#include "CountingHarness.h"
 #include "PumpTestRig.h"
 
 #include <gmock/gmock.h>
@@ -94,15 +95,24 @@ TEST_F(Replay, StopDuringFastReplayThenContinueReadsAndRecordsEveryLineExactlyOn
     rig.Settings.OutputFileName = "out.TKL";
     // Stop at the yield after the first line of the second epoch.
     rig.Ui.OnYield = [&] { if (rig.Raw.Lines.size() == 3) rig.Pump.Stop(); };
+    ScriptedMilliseconds monotonic;
+    StreamCounters counters(monotonic);
+    rig.Dispatcher.SetCounters(&counters);
+    rig.Pump.SetStreamCounters(&counters);
     rig.Pump.Continue();
     ASSERT_EQ(rig.Raw.Lines.size(), 3u);
     EXPECT_TRUE(rig.Ui.Shown.empty() && !rig.Input.IsOpen() && !rig.Output.IsOpen()) << "stopped, logs closed";
+    EXPECT_FALSE(counters.Running()) << "the counters stand still while stopped";
 
     rig.Pump.Continue();
     EXPECT_EQ(rig.Raw.Lines, ThreeEpochs) << "nothing lost, nothing read twice";
     EXPECT_EQ(ReadLines("out.TKL"), ThreeEpochs) << "recording goes on after Continue";
+    EXPECT_EQ(counters.Total().Decoded, 6) << "Continue keeps the counts";
+    EXPECT_EQ(counters.Total().Recorded, 6);
+    EXPECT_FALSE(counters.Running()) << "halted at the end of the log";
     rig.Pump.Stop(), rig.Pump.Start();
     EXPECT_TRUE(rig.Raw.Lines.size() == 12u && ReadLines("out.TKL").size() == 12u) << "Start reads from the beginning";
+    EXPECT_EQ(counters.Total().Decoded, 6) << "Start clears the counts";
 }
 
 TEST_F(Replay, TimedReplayReadsOnWhileTheClocksSecondsDigitIsTwoOrMoreAhead)

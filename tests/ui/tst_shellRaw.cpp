@@ -188,7 +188,7 @@ TEST_F(RawWindowTest, PauseHoldsNewLinesUpToTheLimitAndResumeAddsThemInOrderWith
     EXPECT_EQ(window->LineCount(), 100) << "the list stands still";
     EXPECT_EQ(window->HeldCount(), 500);
     EXPECT_EQ(pause->text(), "&Resume");
-    EXPECT_EQ(window->findChild<QLabel*>("lblPaused")->text(), "Paused, 700 new (500 kept)");
+    EXPECT_EQ(window->findChild<QLabel*>("lblPaused")->text(), "paused, 700 new (500 kept)");
 
     pause->click();
     // Held lines 200 to 699 join as if they came one by one: at 501 lines 75 go
