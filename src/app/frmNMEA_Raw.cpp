@@ -138,6 +138,8 @@ void frmNMEA_Raw::BuildTools()
     m_cmdPause->setObjectName(QStringLiteral("cmdPause"));
     m_lblPaused = new QLabel(m_tools);
     m_lblPaused->setObjectName(QStringLiteral("lblPaused"));
+    // Room for the usual count, so the filter does not jump as pausing starts and ends.
+    m_lblPaused->setMinimumWidth(m_lblPaused->fontMetrics().horizontalAdvance(QStringLiteral("paused, 00000 new")));
     m_lblFilter = new QLabel(QStringLiteral("&Filter"), m_tools);
     m_lblFilter->setObjectName(QStringLiteral("lblFilter"));
     m_txtFilter = new QLineEdit(m_tools);
