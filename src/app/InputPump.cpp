@@ -172,7 +172,8 @@ void InputPump::RunSerial()
     bool checkedLineSeen = false;
     while (m_gpsInput.NextLine(line)) {
         const DispatchResult::Kind outcome = Dispatch(line).Outcome;
-        checkedLineSeen |= outcome != DispatchResult::NoChecksum && outcome != DispatchResult::BadChecksum;
+        checkedLineSeen |= outcome == DispatchResult::Decoded || outcome == DispatchResult::UnknownType ||
+                           outcome == DispatchResult::OtherTalker;
         if (m_gps.RouteComplete)
             m_services.Ui.Yield();
     }

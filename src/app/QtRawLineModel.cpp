@@ -15,6 +15,8 @@ RawMark MarkFor(const DispatchResult& result)
         return RawMark::NoChecksum;
     case DispatchResult::BadChecksum:
         return RawMark::BadChecksum;
+    case DispatchResult::Damaged:
+        return RawMark::Damaged;
     case DispatchResult::UnknownType:
         return RawMark::Ignored;
     case DispatchResult::OtherTalker:
@@ -32,6 +34,7 @@ QString QtRawLineModel::Symbol(RawMark mark)
     switch (mark) {
     case RawMark::BadChecksum:
     case RawMark::NoChecksum:
+    case RawMark::Damaged:
         return QStringLiteral("\u00D7"); // multiplication sign
     case RawMark::Ignored:
     case RawMark::OtherTalker:
@@ -49,6 +52,8 @@ QString QtRawLineModel::Meaning(RawMark mark)
         return QStringLiteral("Checksum wrong");
     case RawMark::NoChecksum:
         return QStringLiteral("No checksum");
+    case RawMark::Damaged:
+        return QStringLiteral("Damaged: a line break inside, or too long");
     case RawMark::Ignored:
         return QStringLiteral("Ignored: a type that is not decoded");
     case RawMark::OtherTalker:
@@ -80,7 +85,7 @@ QVariant QtRawLineModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         return marked ? Meaning(line.Mark) : QVariant();
     case Qt::ForegroundRole:
-        if (line.Mark == RawMark::BadChecksum || line.Mark == RawMark::NoChecksum)
+        if (line.Mark == RawMark::BadChecksum || line.Mark == RawMark::NoChecksum || line.Mark == RawMark::Damaged)
             return QColor(0xb7, 0x1c, 0x1c);
         if (marked)
             return QColor(0x6d, 0x6d, 0x6d);

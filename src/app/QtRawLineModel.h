@@ -11,7 +11,7 @@ struct DispatchResult;
 
 // What the dispatcher made of a line that was not decoded. The mark is shown
 // as a symbol before the line and a colour, never stored with the line.
-enum class RawMark : quint8 { None, BadChecksum, NoChecksum, Ignored, OtherTalker };
+enum class RawMark : quint8 { None, BadChecksum, NoChecksum, Damaged, Ignored, OtherTalker };
 
 RawMark MarkFor(const DispatchResult& result);
 

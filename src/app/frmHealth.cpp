@@ -180,6 +180,8 @@ void frmHealth::ShowTotals()
                        .arg(total.Lines())
                        .arg(m_counters.Bytes())
                        .arg(std::llround(m_counters.LinesPerSecond()));
+    if (total.Damaged > 0)
+        text += QStringLiteral("; %1 damaged (a line break inside, or too long)").arg(total.Damaged);
     if (total.Passed > 0)
         text += QStringLiteral("; last good line %1 ago").arg(AgeText(m_counters.SecondsSinceGoodLine()));
     text += QStringLiteral("; longest gap %1").arg(AgeText(m_counters.LongestGapSeconds()));

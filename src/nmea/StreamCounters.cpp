@@ -50,9 +50,11 @@ bool IsComment(std::string_view line)
     return first == std::string_view::npos || line[first] == '#';
 }
 
+// A good line: its checksum passed and it is whole.
 bool ChecksumPassed(const DispatchResult& result)
 {
-    return result.Outcome != DispatchResult::NoChecksum && result.Outcome != DispatchResult::BadChecksum;
+    return result.Outcome == DispatchResult::Decoded || result.Outcome == DispatchResult::UnknownType ||
+           result.Outcome == DispatchResult::OtherTalker;
 }
 
 void Add(IdentifierCounts& counts, const DispatchResult& result)
@@ -63,6 +65,9 @@ void Add(IdentifierCounts& counts, const DispatchResult& result)
         break;
     case DispatchResult::BadChecksum:
         ++counts.BadChecksum;
+        break;
+    case DispatchResult::Damaged:
+        ++counts.Damaged;
         break;
     case DispatchResult::OtherTalker:
         ++counts.OtherTalker;
@@ -84,7 +89,7 @@ IdentifierCounts Difference(const IdentifierCounts& a, const IdentifierCounts& b
 {
     return {a.Passed - b.Passed,   a.BadChecksum - b.BadChecksum, a.NoChecksum - b.NoChecksum,
             a.Decoded - b.Decoded, a.Ignored - b.Ignored,         a.OtherTalker - b.OtherTalker,
-            a.Recorded - b.Recorded};
+            a.Recorded - b.Recorded, a.Damaged - b.Damaged};
 }
 
 double Seconds(std::int64_t ms)

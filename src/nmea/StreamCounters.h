@@ -20,8 +20,9 @@ struct IdentifierCounts {
     std::int64_t Ignored = 0;     // passed, but not decoded
     std::int64_t OtherTalker = 0; // of the ignored: a talker the Talkers setting leaves out
     std::int64_t Recorded = 0;
+    std::int64_t Damaged = 0;     // a line break before the checksum, or too long to record
 
-    std::int64_t Lines() const { return Passed + BadChecksum + NoChecksum; }
+    std::int64_t Lines() const { return Passed + BadChecksum + NoChecksum + Damaged; }
     bool operator==(const IdentifierCounts&) const = default;
 };
 

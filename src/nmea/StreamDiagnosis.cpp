@@ -114,8 +114,9 @@ StreamDiagnosis DiagnoseStream(const StreamCounters& counters, TalkerFilter talk
         lines.BadChecksum -= comments.BadChecksum;
         lines.NoChecksum -= comments.NoChecksum;
         lines.Passed -= comments.Passed;
+        lines.Damaged -= comments.Damaged;
     }
-    const std::int64_t failing = lines.BadChecksum + lines.NoChecksum;
+    const std::int64_t failing = lines.BadChecksum + lines.NoChecksum + lines.Damaged;
     constexpr std::int64_t FewestFailing = 3; // a line cut short as input starts is no problem
     if (failing >= FewestFailing && failing * 100 >= FailingPercent * lines.Lines()) {
         const std::string percent = std::to_string(Percent(failing, lines.Lines())) + "%";

@@ -41,6 +41,9 @@ TEST(StreamCounters, EachLineGoesToItsIdentifierOnceThatPassedOtherwiseToOtherOr
         {"lower case", {Sentence("gpgga,1")}, "unreadable", Counts(1, 0, 0, 0, 1)},
         {"a blank inside", {Sentence("GP GGA,1")}, "unreadable", Counts(1, 0, 0, 0, 1)},
         {"no dollar", {"xGPGGA*56", "     "}, "unreadable", Counts(1, 0, 1, 0, 1)},
+        {"a line break inside makes no row", {Sentence("GPGLL,4916.45,N,\r,W")}, "other", IdentifierCounts{.Damaged = 1}},
+        {"too long, in the row of its identifier", {Gga, "$GPGGA," + std::string(5000, '1')}, "$GPGGA",
+         IdentifierCounts{.Passed = 1, .Decoded = 1, .Damaged = 1}},
         {"8-bit noise", {"$\xC7\x80\x01\xFF*00"}, "unreadable", Counts(0, 1, 0, 0, 0)},
     };
     for (const auto& c : cases) {

@@ -2,7 +2,8 @@
 // stream (in reads of 1 to 97 bytes) and once as a log file, each line
 // dispatched with every group recorded, for GPS talkers only or all (the
 // first byte choosing both). After every line
-// the state is sane; at the end every recorded line ends with CR LF, passes
+// the state is sane and the stream counters hold every line in one row,
+// within their bounds; at the end every recorded line ends with CR LF, passes
 // its checksum and decodes again, and replaying each recording through the
 // log reader gives the state it was recorded from.
 #include "FuzzSupport.h"
@@ -12,6 +13,8 @@
 #include "nmea/NMEAParse.h"
 #include "nmea/SentenceDispatcher.h"
 #include "nmea/SerialLineCutter.h"
+#include "nmea/StreamCounters.h"
+#include "nmea/StreamDiagnosis.h"
 
 #include <cstdint>
 #include <fstream>
@@ -29,11 +32,50 @@ struct NoMessages : IMessageSink {
     void ShowMessage(std::string_view) override { Require(false, "recording to the scratch folder never fails"); }
 };
 
+// A clock that moves on by an odd step at every line, so lines fall into
+// seconds unevenly and whole seconds pass without any.
+struct SteppingClock : IMonotonicClock {
+    std::int64_t Milliseconds() override { return Ms += 377; }
+    std::int64_t Ms = 0;
+};
+
+bool ReadableIdentifier(std::string_view id)
+{
+    if (id.size() < 3 || id.size() > StreamCounters::MaxIdentifierLength || id[0] != '$')
+        return false;
+    for (char c : id.substr(1))
+        if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    return true;
+}
+
+void RequireCountsAddUp(const StreamCounters& counters, long long lines)
+{
+    IdentifierCounts sum = counters.Other();
+    const auto add = [&sum](const IdentifierCounts& c) {
+        sum.Passed += c.Passed, sum.BadChecksum += c.BadChecksum, sum.NoChecksum += c.NoChecksum;
+        sum.Decoded += c.Decoded, sum.Ignored += c.Ignored, sum.OtherTalker += c.OtherTalker;
+        sum.Recorded += c.Recorded, sum.Damaged += c.Damaged;
+    };
+    add(counters.Unreadable());
+    Require(counters.IdentifierCount() <= StreamCounters::MaxIdentifiers, "at most the rows the counters keep");
+    for (std::size_t row = 0; row < counters.IdentifierCount(); ++row) {
+        Require(ReadableIdentifier(counters.Identifier(row)), "a row only for a readable identifier");
+        Require(counters.Counts(row).Passed > 0, "a row only for an identifier that passed");
+        add(counters.Counts(row));
+    }
+    Require(sum == counters.Total() && counters.Total().Lines() == lines, "every line in one row only");
+    const RecentCounts recent = counters.Recent();
+    Require(recent.All.Lines() >= 0 && recent.All.Lines() <= lines && recent.Seconds >= 1, "recent counts in range");
+}
+
 // The dispatcher and its state, recording every group to `recordTo` unless empty.
 struct Decoding {
     Decoding(const std::string& recordTo, TalkerFilter talkers)
     {
         Settings.Talkers = talkers;
+        Dispatcher.SetCounters(&Counters);
+        Counters.Start();
         if (recordTo.empty())
             return;
         std::ofstream(recordTo, std::ios::trunc);
@@ -48,6 +90,10 @@ struct Decoding {
         Require(result.Outcome != DispatchResult::Decoded || result.Recorded || !Log.IsOpen(),
                 "every decoded line is recorded");
         Recorded += result.Recorded;
+        RequireCountsAddUp(Counters, ++Lines);
+        Require(!DiagnoseStream(Counters, Settings.Talkers, InputKind::Serial).HealthLine.empty() &&
+                    !DiagnoseStream(Counters, Settings.Talkers, InputKind::Log).StatusText.empty(),
+                "the stream's health is always told");
         fuzz::RequireSane(*Gps);
         fuzz::RequireSane(*Gnss);
         return result;
@@ -60,7 +106,10 @@ struct Decoding {
     LogFile Log;
     NoMessages Messages;
     SentenceDispatcher Dispatcher{Parse, *Gps, *Gnss, Settings, Log, Messages};
+    SteppingClock Clock;
+    StreamCounters Counters{Clock};
     long long Recorded = 0;
+    long long Lines = 0;
 };
 
 std::string FileText(const std::string& path)

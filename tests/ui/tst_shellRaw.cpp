@@ -155,6 +155,7 @@ TEST_F(RawWindowTest, LinesNotDecodedAreMarkedBySymbolAndColourNeverInTheirText)
         {DispatchResult::Decoded, "", ""},
         {DispatchResult::BadChecksum, "\u00D7 ", "Checksum wrong"},
         {DispatchResult::NoChecksum, "\u00D7 ", "No checksum"},
+        {DispatchResult::Damaged, "\u00D7 ", "Damaged: a line break inside, or too long"},
         {DispatchResult::UnknownType, "\u00AC ", "Ignored: a type that is not decoded"},
         {DispatchResult::OtherTalker, "\u00AC ", "Ignored: a talker the Talkers setting leaves out"},
     };
@@ -162,8 +163,8 @@ TEST_F(RawWindowTest, LinesNotDecodedAreMarkedBySymbolAndColourNeverInTheirText)
     window->LineChecked(DispatchResult{DispatchResult::BadChecksum}); // for a line before the window opened
     for (const auto& c : cases)
         Add(*window, "$GPXXX,line", c.Outcome);
-    ASSERT_EQ(window->LineCount(), 5);
-    for (int row = 0; row < 5; ++row) {
+    ASSERT_EQ(window->LineCount(), static_cast<int>(std::size(cases)));
+    for (int row = 0; row < window->LineCount(); ++row) {
         const QModelIndex line = window->Lines().index(row);
         const QString meaning = QString::fromUtf8(cases[row].Meaning);
         EXPECT_EQ(line.data().toString(), QString::fromUtf8(cases[row].Symbol) + "$GPXXX,line") << row;

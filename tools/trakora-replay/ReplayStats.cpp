@@ -40,6 +40,7 @@ Json CountsJson(const IdentifierCounts& counts)
     row["no_checksum"] = counts.NoChecksum;
     row["decoded"] = counts.Decoded;
     row["ignored"] = counts.Ignored;
+    row["damaged"] = counts.Damaged;
     row["recorded"] = counts.Recorded;
     return row;
 }
