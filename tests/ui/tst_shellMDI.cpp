@@ -1,5 +1,6 @@
 // The main window: menus, caption, placement, the windows it reopens,
 // minimise and restore, exit, and input started from it.
+#include "app/QtStatusIndicator.h"
 #include "app/TrakoraApplication.h"
 #include "app/frmNMEA_Raw.h"
 #include "common/QtSettingsStore.h"
@@ -70,13 +71,15 @@ TEST_F(MainWindowTest, FirstRunOpensAloneAtTheTopLeftAndStoredPositionsAreBounde
     frmMDI& main = Launch();
     EXPECT_EQ(main.windowTitle(), QString("Tst_shell vers. ") + ProgramVersionText) << "the program's name and version";
     EXPECT_TRUE(Action("mnuStart")->text() == "&Start New" && Action("mnuStart")->shortcut() == QKeySequence("F2"));
-    EXPECT_EQ(QRect(main.pos(), main.size()), QRect(0, 0, TwipsToPixelsX(3825), main.menuBar()->height()))
-        << "the menu bar and nothing below it";
+    const int status = main.Status().sizeHint().height();
+    ASSERT_GT(status, 0);
+    EXPECT_EQ(QRect(main.pos(), main.size()), QRect(0, 0, TwipsToPixelsX(3825), main.menuBar()->height() + status))
+        << "the menu bar and the input status below it";
     auto* row = new QLabel("a row below the menu bar");
     row->setFixedHeight(17), main.Rows()->addWidget(row), QCoreApplication::processEvents();
-    EXPECT_EQ(main.height(), main.menuBar()->height() + 17) << "a row shown makes room for itself";
+    EXPECT_EQ(main.height(), main.menuBar()->height() + status + 17) << "a row shown makes room for itself";
     row->hide(), QCoreApplication::processEvents(), QCoreApplication::processEvents();
-    EXPECT_EQ(main.height(), main.menuBar()->height()) << "and gives it back when hidden";
+    EXPECT_EQ(main.height(), main.menuBar()->height() + status) << "and gives it back when hidden";
     // No other window, and no input before Start.
     EXPECT_TRUE(created.empty() && app->RawWindow() == nullptr && app->Settings().InputRunning == FlagClear);
     app.reset();
