@@ -43,6 +43,13 @@ public:
     virtual int Interval() const = 0;
 };
 
+// A steady clock in milliseconds, for pacing a replay by its time stamps.
+class IElapsedClock {
+public:
+    virtual ~IElapsedClock() = default;
+    virtual std::int64_t Milliseconds() = 0;
+};
+
 // What the pump needs of the user interface.
 class IPumpUserInterface : public IMessageSink {
 public:
@@ -55,11 +62,27 @@ public:
 // The display windows the pump refreshes.
 enum class DisplayWindow { LongTerm, DataStat, ShowPos, SatInfo, SatPos };
 
+// How often the windows paint what their models hold: after every refresh,
+// at most once per screen frame (fast replays), or not at all (while a seek
+// rebuilds the state).
+enum class PaintPace { EveryRefresh, OncePerFrame, Suspended };
+
 class IRefreshTargets {
 public:
     virtual ~IRefreshTargets() = default;
     // Runs the window's TimerPop; called only while its Showing flag is set.
     virtual void TimerPop(DisplayWindow window) = 0;
+
+    virtual void SetPaintPace(PaintPace) {}
+    // A round of refreshes (and raw lines) is done: paint it by the pace.
+    virtual void RefreshesDone() {}
+    // Paint everything pending now, whatever the pace: at a pause, a step,
+    // the end of the log, Stop, and after a seek.
+    virtual void PaintNow() {}
+    // A seek replays the log from its start: every window forgets what it
+    // gathered (statistics, tracks, raw lines) as if it had just been opened.
+    // The long-term window keeps its sums: its pass does not run meanwhile.
+    virtual void ResetWindows() {}
 };
 
 } // namespace trakora
