@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/FileResult.h"
+#include "common/FramePaintThrottle.h"
 #include "nmea/LogSink.h"
 
 #include <cstdint>
@@ -61,11 +62,6 @@ public:
 
 // The display windows the pump refreshes.
 enum class DisplayWindow { LongTerm, DataStat, ShowPos, SatInfo, SatPos };
-
-// How often the windows paint what their models hold: after every refresh,
-// at most once per screen frame (fast replays), or not at all (while a seek
-// rebuilds the state).
-enum class PaintPace { EveryRefresh, OncePerFrame, Suspended };
 
 class IRefreshTargets {
 public:

@@ -24,6 +24,17 @@ void QtRawLineModel::Append(const QString& line)
     endInsertRows();
 }
 
+void QtRawLineModel::Append(const std::deque<std::string>& lines)
+{
+    if (lines.empty())
+        return;
+    const int row = Count();
+    beginInsertRows(QModelIndex(), row, row + static_cast<int>(lines.size()) - 1);
+    for (const std::string& line : lines)
+        m_lines.push_back(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+    endInsertRows();
+}
+
 void QtRawLineModel::RemoveOldest(int n)
 {
     n = std::min(n, Count());

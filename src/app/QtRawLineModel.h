@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <deque>
+#include <string>
 
 namespace trakora {
 
@@ -19,6 +20,7 @@ public:
 
     int Count() const { return static_cast<int>(m_lines.size()); }
     void Append(const QString& line);
+    void Append(const std::deque<std::string>& lines);
     // Drops up to n of the oldest lines.
     void RemoveOldest(int n);
 

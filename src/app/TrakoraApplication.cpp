@@ -43,7 +43,7 @@ TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IM
     m_store->ReportWriteFailuresTo(&m_messages);
     m_pump = std::make_unique<InputPump>(
         *m_gps, m_settings, m_parse, m_dispatcher,
-        PumpServices{m_port, m_inputLog, m_outputLog, m_clock, m_timer1, m_velmor, m_ui, m_refresh});
+        PumpServices{m_port, m_inputLog, m_outputLog, m_clock, m_timer1, m_velmor, m_ui, m_refresh, m_ticks});
 
     RegisterRawWindow();
     RegisterDisplayWindows(m_registry, m_services);
@@ -110,6 +110,35 @@ void TrakoraApplication::RegisterRawWindow()
         return window;
     };
     m_registry.Register(WindowKind::NMEARaw, std::move(entry));
+}
+
+TrakoraApplication::RefreshTargets::RefreshTargets(TrakoraApplication& app)
+    : m_app(app), m_painter(app.m_ticks, [this] { PaintAll(); })
+{
+}
+
+void TrakoraApplication::RefreshTargets::PaintAll()
+{
+    for (int k = 0; k < WindowKindCount; ++k) {
+        const auto kind = static_cast<WindowKind>(k);
+        const DisplayWindowEntry& entry = m_app.m_registry.Entry(kind);
+        if (QWidget* open = m_app.m_mainWindow->OpenWindow(kind); open && entry.Paint)
+            entry.Paint(open);
+    }
+    if (m_app.m_rawWindow)
+        m_app.m_rawWindow->Paint();
+}
+
+void TrakoraApplication::RefreshTargets::ResetWindows()
+{
+    for (int k = 0; k < WindowKindCount; ++k) {
+        const auto kind = static_cast<WindowKind>(k);
+        const DisplayWindowEntry& entry = m_app.m_registry.Entry(kind);
+        if (QWidget* open = m_app.m_mainWindow->OpenWindow(kind); open && entry.ResetModel)
+            entry.ResetModel(open);
+    }
+    if (m_app.m_rawWindow)
+        m_app.m_rawWindow->ClearLines();
 }
 
 void TrakoraApplication::RefreshTargets::TimerPop(DisplayWindow window)

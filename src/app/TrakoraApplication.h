@@ -3,6 +3,7 @@
 #include "app/InputPump.h"
 #include "app/QtCommandLine.h"
 #include "app/QtDisplayWindows.h"
+#include "app/QtFramePainter.h"
 #include "app/QtPumpUserInterface.h"
 #include "app/QtSerialPort.h"
 #include "app/QtTimer.h"
@@ -49,11 +50,18 @@ public:
 private:
     class RefreshTargets : public IRefreshTargets {
     public:
-        explicit RefreshTargets(TrakoraApplication& app) : m_app(app) {}
+        explicit RefreshTargets(TrakoraApplication& app);
         void TimerPop(DisplayWindow window) override;
+        void SetPaintPace(PaintPace pace) override { m_painter.SetPace(pace); }
+        void RefreshesDone() override { m_painter.Changed(); }
+        void PaintNow() override { m_painter.PaintNow(); }
+        void ResetWindows() override;
 
     private:
+        void PaintAll();
+
         TrakoraApplication& m_app;
+        QtFramePainter m_painter;
     };
 
     void RegisterRawWindow();
@@ -70,6 +78,7 @@ private:
     IMessageSink& m_messages;
     SentenceDispatcher m_dispatcher;
     SystemClock m_clock;
+    QtElapsedClock m_ticks;
     QtSerialPort m_port;
     WindowRegistry m_registry;
     WindowServices m_services;

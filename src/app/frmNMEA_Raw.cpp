@@ -20,7 +20,6 @@ namespace {
 
 constexpr const char* RawSection = "NMEA_Raw";
 constexpr int MinimumHeightTwips = 1215;
-constexpr int RemovalsBetweenYields = 25;
 
 const char* const LimitItems[] = {"500",   "1000",  "2000",  "4000",  "6000",  "8000",
                                   "10000", "12000", "14000", "16000", "18000", "20000",
@@ -91,12 +90,27 @@ frmNMEA_Raw::frmNMEA_Raw(ProgramContext& context, QWidget* parent)
 
 void frmNMEA_Raw::AddRawLine(std::string_view line)
 {
-    const int count = m_lines.Count();
-    if (count > m_limit)
-        Trim(count);
-    m_lines.Append(Q(line));
+    m_pending.Add(line, m_limit, m_lines.Count());
+}
+
+void frmNMEA_Raw::Paint()
+{
+    if (m_pending.Empty())
+        return;
+    RawLineBuffer::Batch batch = m_pending.Take(m_lines.Count());
+    // The list is laid out once for the whole batch.
+    m_txtNMEA->setUpdatesEnabled(false);
+    m_lines.RemoveOldest(batch.DropOldest);
+    m_lines.Append(batch.Lines);
+    m_txtNMEA->setUpdatesEnabled(true);
     if (m_context.Settings.RawAutoScroll)
         SelectNewest();
+}
+
+void frmNMEA_Raw::ClearLines()
+{
+    m_pending.Clear();
+    m_lines.RemoveOldest(m_lines.Count());
 }
 
 // Selecting and scrolling lay out the whole list, so they wait until the
@@ -114,24 +128,6 @@ void frmNMEA_Raw::SelectNewest()
                                                      QItemSelectionModel::ClearAndSelect);
         m_txtNMEA->scrollToBottom();
     });
-}
-
-// Drops 15 % of the list (200 lines when that would be over 500) in one
-// block, with the list not redrawn meanwhile.
-void frmNMEA_Raw::Trim(int count)
-{
-    int n = static_cast<int>(RoundHalfEven(count * 0.15));
-    if (n > 500)
-        n = 200;
-    m_txtNMEA->setUpdatesEnabled(false);
-    for (int removed = 0; removed < n;) {
-        const int step = std::min(RemovalsBetweenYields, n - removed);
-        m_lines.RemoveOldest(step);
-        removed += step;
-        if (step == RemovalsBetweenYields)
-            QApplication::processEvents();
-    }
-    m_txtNMEA->setUpdatesEnabled(true);
 }
 
 void frmNMEA_Raw::ChooseScroll(bool autoScroll)

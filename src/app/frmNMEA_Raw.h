@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/QtRawLineModel.h"
+#include "app/RawLineBuffer.h"
 #include "common/TrackedWindow.h"
 #include "nmea/LogSink.h"
 
@@ -19,8 +20,13 @@ public:
 
     explicit frmNMEA_Raw(ProgramContext& context, QWidget* parent = nullptr);
 
+    // Lines wait to be shown until Paint, which the frame painter calls.
     void AddRawLine(std::string_view line) override;
+    void Paint();
+    // Empties the list (a seek replays the log from its start).
+    void ClearLines();
 
+    // Lines shown in the list.
     int LineCount() const { return m_lines.Count(); }
     // The limit now in force: the number in cboMaxNMEA, or the last valid one
     // while it holds text that is not a number.
@@ -35,11 +41,11 @@ private:
     void LimitTextChanged(const QString& text);
     void LimitChosen(int index);
     void SelectStoredLimit();
-    void Trim(int count);
     void SelectNewest();
     void LayOut();
 
     QtRawLineModel m_lines;
+    RawLineBuffer m_pending;
     QListView* m_txtNMEA;
     QRadioButton* m_optAutoScroll;
     QRadioButton* m_optFixed;

@@ -39,35 +39,42 @@ QLabel* AddValueLabel(QWidget* parent, const char* objectName, const char* acces
 QLabel* AddCaptionLabel(QWidget* parent, const char* objectName, const char* text, double left, double top,
                         double width, double height);
 
-// A label that is rewritten only when its text changes, so a steady
-// receiver costs no repaint. Text is cut at its first NUL: a receiver field
+// A label's text as the window's model holds it: Show sets the text to be
+// shown, Paint writes it to the label when it differs from what the label
+// shows, so a steady receiver costs no repaint and a fast replay writes the
+// label at most once a frame. Text is cut at its first NUL: a receiver field
 // that no sentence has filled yet shows as nothing.
 class Readout {
 public:
     explicit Readout(QLabel* label) : m_label(label) {}
     void Show(std::string_view utf8);
+    void Paint();
+    const std::string& Text() const { return m_text; }
     QLabel* Label() const { return m_label; }
 
 private:
     QLabel* m_label;
-    std::string m_shown;
+    std::string m_text;
+    std::string m_painted;
 };
 
 // The window background that tells valid data (white) from invalid (red).
 // The colour, and the matching accessible description "valid"/"invalid",
-// are written only when they change.
+// are written by Paint, only when they change.
 class ValidityBackground {
 public:
     // Starts red, the colour of a window that has seen no valid data yet.
     explicit ValidityBackground(QWidget* window);
-    void Show(bool valid);
+    void Show(bool valid) { m_white = valid; }
+    void Paint();
     bool IsWhite() const { return m_white; }
 
 private:
-    void Paint(bool white);
+    void Write(bool white);
 
     QWidget* m_window;
     bool m_white = false;
+    bool m_paintedWhite = false;
 };
 
 } // namespace trakora

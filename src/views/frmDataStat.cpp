@@ -45,7 +45,27 @@ frmDataStat::frmDataStat(ProgramContext& context, QWidget* parent)
 
 void frmDataStat::TimerPop()
 {
+    UpdateModel();
+    Paint();
+}
+
+void frmDataStat::UpdateModel()
+{
     RefreshDataStat();
+}
+
+void frmDataStat::Paint()
+{
+    for (Readout* readout : {&m_datum, &m_validity, &m_magVar})
+        readout->Paint();
+    m_background.Paint();
+}
+
+void frmDataStat::ResetModel()
+{
+    for (Readout* readout : {&m_datum, &m_validity, &m_magVar})
+        readout->Show("");
+    m_background.Show(false);
 }
 
 void frmDataStat::RefreshDataStat()

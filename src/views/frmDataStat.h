@@ -15,6 +15,11 @@ public:
 
     // Refreshes the window from the receiver state; the input pump's call.
     void TimerPop();
+    // The texts and colour to show, from the receiver state.
+    void UpdateModel();
+    void Paint();
+    // Back to the look of a window just opened.
+    void ResetModel();
 
 private:
     void RefreshDataStat();

@@ -28,7 +28,7 @@ QString Degrees(std::int32_t degrees)
 
 // The receiver's raw time and date, time first. A field never received holds
 // NULs, which are left out rather than drawn.
-QString TimeOfMaximum(const GpsState& gps)
+std::string TimeOfMaximum(const GpsState& gps)
 {
     std::string text;
     text.reserve(15);
@@ -40,21 +40,7 @@ QString TimeOfMaximum(const GpsState& gps)
     append(gps.UtcTime.View());
     text += " / ";
     append(gps.UtcDate.View());
-    return Q(text);
-}
-
-void WriteText(QLabel* label, std::string& shown, std::string text)
-{
-    if (text == shown)
-        return;
-    shown = std::move(text);
-    label->setText(Q(shown));
-}
-
-void WriteText(QLabel* label, const QString& text)
-{
-    if (label->text() != text)
-        label->setText(text);
+    return text;
 }
 
 void SetBold(QWidget* control, bool bold)
@@ -62,6 +48,18 @@ void SetBold(QWidget* control, bool bold)
     QFont font = control->font();
     font.setBold(bold);
     control->setFont(font);
+}
+
+void Write(QLabel* label, const std::string& text, const std::string& painted)
+{
+    if (text != painted)
+        label->setText(Q(text));
+}
+
+void Write(QLabel* label, std::int32_t number, std::int32_t painted, bool degrees = false)
+{
+    if (number != painted)
+        label->setText(degrees ? Degrees(number) : QString::number(number));
 }
 
 } // namespace
@@ -102,8 +100,22 @@ frmSatInfo::frmSatInfo(ProgramContext& context, QWidget* parent)
 
 void frmSatInfo::TimerPop()
 {
+    UpdateModel();
+    Paint();
+}
+
+void frmSatInfo::UpdateModel()
+{
     if (m_context.Gps.SatViewComplete)
         RefreshSatInfo();
+}
+
+void frmSatInfo::ResetModel()
+{
+    m_model = Model{};
+    m_lowestTrackedElevation = 90;
+    m_maskAngle = 90;
+    SetUpForm();
 }
 
 void frmSatInfo::SetUpForm()
@@ -125,8 +137,10 @@ void frmSatInfo::ExtendedClicked(bool checked)
 {
     m_context.Store.Save(SatInfoSection, "Expanded", checked ? "1" : "0");
     ShowHideExtended();
-    if (checked)
+    if (checked) {
         RefreshSatInfo();
+        Paint();
+    }
 }
 
 void frmSatInfo::RefreshSatInfo()
@@ -158,9 +172,9 @@ void frmSatInfo::ShowPrecision()
         return FormatNumber(dop, "###.0") + "  or  " +
                FormatNumber(ConvertSmallUnit(error, unit.View(), settings), "#####.0") + suffix;
     };
-    WriteText(m_lblHDOP, m_shownHDOP, withError(gps.HDOP, gps.HorizErrorEstimate, gps.HorizErrorUnit));
-    WriteText(m_lblVDOP, m_shownVDOP, withError(gps.VDOP, gps.VertErrorEstimate, gps.VertErrorUnit));
-    WriteText(m_lblPDOP, m_shownPDOP, FormatNumber(gps.PDOP, "###.0"));
+    m_model.HDOP = withError(gps.HDOP, gps.HorizErrorEstimate, gps.HorizErrorUnit);
+    m_model.VDOP = withError(gps.VDOP, gps.VertErrorEstimate, gps.VertErrorUnit);
+    m_model.PDOP = FormatNumber(gps.PDOP, "###.0");
 }
 
 void frmSatInfo::ShowFilledSlot(int slot, std::int64_t& signalTotal)
@@ -168,143 +182,67 @@ void frmSatInfo::ShowFilledSlot(int slot, std::int64_t& signalTotal)
     const int i = slot - 1;
     const GpsState& gps = m_context.Gps;
     ProgramSettings& settings = m_context.Settings;
-    SignalGauge* gauge = m_gagSatSS[i];
-    SlotShown& shown = m_slotShown[i];
+    SlotModel& shown = m_model.Slots[i];
     const std::int32_t prn = gps.SatPRN[i];
     const std::int32_t elevation = gps.SatElevation[i];
-    const std::int32_t azimuth = gps.SatAzimuth[i];
     const std::int32_t signal = gps.SatSNR[i];
     const bool used = gps.SatUsed[i];
 
     if (prn != settings.LastGaugePRN[i]) {
-        gauge->SetMaximum(SignalCeiling);
-        gauge->SetMinimum(SignalFloor);
+        shown.GaugeMaximum = SignalCeiling;
+        shown.GaugeMinimum = SignalFloor;
         settings.LastGaugePRN[i] = prn;
     }
-
-    bool describe = !shown.Filled;
-    if (!shown.Filled || prn != shown.PRN) {
-        m_lblPRN[i]->setText(QString::number(prn));
-        shown.PRN = prn;
-        describe = true;
-    }
-    if (!shown.Filled || elevation != shown.Elevation) {
-        m_lblElev[i]->setText(Degrees(elevation));
-        shown.Elevation = elevation;
-    }
-    if (!shown.Filled || azimuth != shown.Azimuth) {
-        m_lblAz[i]->setText(Degrees(azimuth));
-        shown.Azimuth = azimuth;
-    }
-    if (!shown.Filled || signal != shown.Signal) {
-        m_lblSS[i]->setText(QString::number(signal));
-        shown.Signal = signal;
-        describe = true;
-    }
     shown.Filled = true;
+    shown.PRN = prn;
+    shown.Elevation = elevation;
+    shown.Azimuth = gps.SatAzimuth[i];
+    shown.Signal = signal;
 
-    if (signal >= 1 && signal < gauge->Minimum())
-        gauge->SetMinimum(signal);
-    if (OnSky(elevation, azimuth)) {
+    if (signal >= 1 && signal < shown.GaugeMinimum)
+        shown.GaugeMinimum = signal;
+    if (OnSky(elevation, shown.Azimuth)) {
         if (prn > 0 && elevation < m_maskAngle)
             m_maskAngle = elevation;
         if (used && signal > 0 && elevation < m_lowestTrackedElevation)
             m_lowestTrackedElevation = elevation;
     }
-    const Tint colour = used ? Tint::Used : Tint::Unused;
-    if (colour != shown.Colour) {
-        ShowSlotColour(slot, colour);
-        describe = true;
-    }
+    shown.Colour = used ? Tint::Used : Tint::Unused;
 
     if (signal < 1) {
-        gauge->SetValue(gauge->Minimum());
-        if (!gauge->isHidden()) {
-            gauge->hide();
-            gauge->lower();
-        }
-    } else {
-        if (used)
-            signalTotal += signal;
-        if (signal > gauge->Maximum())
-            gauge->SetMaximum(signal);
-        if (signal - settings.GaugeFloor[i] <= 0) {
-            gauge->SetValue(gauge->Minimum());
-        } else {
-            if (gauge->isHidden()) {
-                gauge->show();
-                gauge->raise();
-            }
-            gauge->SetValue(signal);
-        }
+        shown.GaugeValue = shown.GaugeMinimum;
+        shown.GaugeVisible = false;
+        return;
     }
-    if (describe)
-        DescribeSlot(slot);
+    if (used)
+        signalTotal += signal;
+    if (signal > shown.GaugeMaximum)
+        shown.GaugeMaximum = signal;
+    if (signal - settings.GaugeFloor[i] <= 0) {
+        shown.GaugeValue = shown.GaugeMinimum;
+    } else {
+        shown.GaugeVisible = true;
+        shown.GaugeValue = signal;
+    }
 }
 
 void frmSatInfo::ShowEmptySlot(int slot)
 {
-    const int i = slot - 1;
-    SignalGauge* gauge = m_gagSatSS[i];
-    if (m_slotShown[i].Filled) {
-        for (QLabel* caption : {m_lblPRN[i], m_lblElev[i], m_lblAz[i], m_lblSS[i]})
-            caption->clear();
-        m_slotShown[i].Filled = false;
-        DescribeSlot(slot);
-    }
-    if (!gauge->isHidden()) {
-        gauge->hide();
-        gauge->lower();
-    }
-    gauge->SetMaximum(SignalCeiling);
-    gauge->SetMinimum(SignalFloor);
-    m_context.Settings.GaugeFloor[i] = SignalFloor;
-}
-
-void frmSatInfo::ShowSlotColour(int slot, Tint colour)
-{
-    const int i = slot - 1;
-    const QPalette& system = QApplication::palette();
-    const QColor text = colour == Tint::Used ? system.color(QPalette::WindowText)
-                                             : system.color(QPalette::Disabled, QPalette::WindowText);
-    for (QLabel* caption : {m_lblPRN[i], m_lblElev[i], m_lblAz[i], m_lblSS[i]})
-        SetForeColor(caption, text);
-    m_gagSatSS[i]->SetForeColor(colour == Tint::Used ? UsedGaugeColor : UnusedGaugeColor);
-    m_slotShown[i].Colour = colour;
-}
-
-// Screen readers get in words what the grid shows by position and colour.
-void frmSatInfo::DescribeSlot(int slot)
-{
-    const SlotShown& shown = m_slotShown[slot - 1];
-    QString description = QStringLiteral("no satellite");
-    if (shown.Filled)
-        description = QStringLiteral("PRN %1, signal %2, %3")
-                          .arg(shown.PRN)
-                          .arg(shown.Signal)
-                          .arg(shown.Colour == Tint::Used ? QStringLiteral("used") : QStringLiteral("not used"));
-    m_gagSatSS[slot - 1]->setAccessibleDescription(description);
+    SlotModel& shown = m_model.Slots[slot - 1];
+    shown.Filled = false;
+    shown.GaugeVisible = false;
+    shown.GaugeMaximum = SignalCeiling;
+    shown.GaugeMinimum = SignalFloor;
+    m_context.Settings.GaugeFloor[slot - 1] = SignalFloor;
 }
 
 void frmSatInfo::ShowFix()
 {
     const GpsState& gps = m_context.Gps;
     const std::string_view mode = gps.FixMode.View();
-    WriteText(m_lblxDFix, m_shownFixType, mode == "2" ? "2D" : mode == "3" ? "3D" : "?");
-
+    m_model.FixType = mode == "2" ? "2D" : mode == "3" ? "3D" : "?";
     const std::string_view quality = gps.FixQuality.View();
-    const FixShown fix = quality == "1" ? FixShown::GPS : quality == "2" ? FixShown::DGPS : FixShown::None;
-    if (fix == m_shownFix)
-        return;
-    const bool hadFix = m_shownFix == FixShown::GPS || m_shownFix == FixShown::DGPS;
-    const bool hasFix = fix != FixShown::None;
-    m_shownFix = fix;
-    WriteText(m_lblFixQuality, fix == FixShown::GPS ? QStringLiteral("GPS") : fix == FixShown::DGPS ? QStringLiteral("DGPS") : QStringLiteral("?"));
-    if (hadFix == hasFix)
-        return;
-    SetBackColor(this, hasFix ? FixColor : NoFixColor);
-    SetBackColor(m_chkExtended, hasFix ? FixColor : NoFixColor);
-    setAccessibleDescription(hasFix ? QStringLiteral("fix") : QStringLiteral("no fix"));
+    m_model.Fix = quality == "1" ? FixShown::GPS : quality == "2" ? FixShown::DGPS : FixShown::None;
 }
 
 void frmSatInfo::TakeSample(std::int64_t signalTotal)
@@ -314,76 +252,183 @@ void frmSatInfo::TakeSample(std::int64_t signalTotal)
     const std::int32_t used = gps.SatsUsed;
     m_statistics.AddSample(inView, used);
 
-    ShowCountAndMaximum(inView, m_shownInView, m_shownInViewMax, m_lblSatsInView, m_lblSatsInViewMax, m_lblMaxViewTime);
-    ShowCountAndMaximum(used, m_shownTracked, m_shownTrackedMax, m_lblSatsTracked, m_lblSatsTrackedMax,
-                        m_lblMaxTrackedTime);
-    if (m_lowestTrackedElevation != m_shownLoElTracked) {
-        m_lblLoElTracked->setText(Degrees(m_lowestTrackedElevation));
-        m_shownLoElTracked = m_lowestTrackedElevation;
-    }
-    if (m_maskAngle != m_shownMaskAngle) {
-        m_lblMaskAngle->setText(Degrees(m_maskAngle));
-        m_shownMaskAngle = m_maskAngle;
-    }
+    ShowCountAndMaximum(inView, m_model.InView, m_model.InViewMax, m_model.MaxViewTime);
+    ShowCountAndMaximum(used, m_model.Tracked, m_model.TrackedMax, m_model.MaxTrackedTime);
+    m_model.LoElTracked = m_lowestTrackedElevation;
+    m_model.MaskAngle = m_maskAngle;
 
     const bool extended = m_chkExtended->isChecked();
-    ShowHistogram(m_viewRows, extended, SatCountStatistics::Bin(inView), true);
-    ShowHistogram(m_trackRows, extended, SatCountStatistics::Bin(used), false);
+    ShowHistogram(m_model.View, extended, SatCountStatistics::Bin(inView), true);
+    ShowHistogram(m_model.Track, extended, SatCountStatistics::Bin(used), false);
 
-    WriteText(m_lblSatsInViewAvg, m_shownInViewAvg, FormatNumber(m_statistics.InViewAverage(), "##.0"));
-    WriteText(m_lblSatsTrackedAvg, m_shownTrackedAvg, FormatNumber(m_statistics.TrackedAverage(), "##.0"));
+    m_model.InViewAvg = FormatNumber(m_statistics.InViewAverage(), "##.0");
+    m_model.TrackedAvg = FormatNumber(m_statistics.TrackedAverage(), "##.0");
 
-    std::string quality;
     if (used < 1)
-        quality = "0.00";
+        m_model.SigQuality = "0.00";
     else if (inView < 1)
-        quality = FormatNumber(0.0, "##.0");
+        m_model.SigQuality = FormatNumber(0.0, "##.0");
     else
-        quality = FormatNumber(static_cast<double>(signalTotal) / inView, "##.0");
-    WriteText(m_lblSigQuality, m_shownSigQuality, std::move(quality));
+        m_model.SigQuality = FormatNumber(static_cast<double>(signalTotal) / inView, "##.0");
 }
 
-// The maximum label keeps the highest count sampled; reaching it again
-// renews the time beside it, so that time tells when it was last seen.
+// The maximum keeps the highest count sampled; reaching it again renews the
+// time beside it, so that time tells when it was last seen.
 void frmSatInfo::ShowCountAndMaximum(std::int32_t count, std::int32_t& shownCount, std::int32_t& shownMaximum,
-                                     QLabel* current, QLabel* maximum, QLabel* time)
+                                     std::string& time)
 {
-    if (count != shownCount) {
-        current->setText(QString::number(count));
-        shownCount = count;
-    }
+    shownCount = count;
     if (count < shownMaximum)
         return;
-    if (count != shownMaximum) {
-        maximum->setText(QString::number(count));
-        shownMaximum = count;
-    }
-    WriteText(time, TimeOfMaximum(m_context.Gps));
+    shownMaximum = count;
+    time = TimeOfMaximum(m_context.Gps);
 }
 
-// Percentages are redrawn only when their rounded bar moves. The row of the
+// Percentages change only when their rounded bar moves. The row of the
 // current count is bold; while the histogram is hidden earlier marks are
 // left as they are, and showing it clears them.
-void frmSatInfo::ShowHistogram(std::array<HistogramRow, SatCountStatistics::Bins>& rows, bool extended,
+void frmSatInfo::ShowHistogram(std::array<HistogramModel, SatCountStatistics::Bins>& rows, bool extended,
                                int currentBin, bool viewColumn)
 {
     for (int n = 0; n < SatCountStatistics::Bins; ++n) {
-        HistogramRow& row = rows[n];
+        HistogramModel& row = rows[n];
         if (extended) {
             const double percent = viewColumn ? m_statistics.InViewPercent(n) : m_statistics.TrackedPercent(n);
             const int whole = static_cast<int>(RoundHalfEven(percent));
-            if (row.Bar->Value() != whole) {
-                row.Bar->SetValue(whole);
-                const QString text = Q(FormatNumber(percent, "#0.0") + "%");
-                WriteText(row.Percent, text);
-                row.Bar->setAccessibleDescription(text);
+            if (row.Value != whole) {
+                row.Value = whole;
+                row.Percent = FormatNumber(percent, "#0.0") + "%";
             }
         }
-        const bool bold = n == currentBin || (!extended && row.Bold);
-        if (bold != row.Bold) {
-            SetBold(row.Percent, bold);
-            row.Bold = bold;
+        row.Bold = n == currentBin || (!extended && row.Bold);
+    }
+}
+
+void frmSatInfo::Paint()
+{
+    for (int slot = 1; slot <= SatSlots; ++slot)
+        PaintSlot(slot);
+    Write(m_lblHDOP, m_model.HDOP, m_painted.HDOP);
+    Write(m_lblVDOP, m_model.VDOP, m_painted.VDOP);
+    Write(m_lblPDOP, m_model.PDOP, m_painted.PDOP);
+    Write(m_lblxDFix, m_model.FixType, m_painted.FixType);
+    PaintFix();
+
+    Write(m_lblSatsInView, m_model.InView, m_painted.InView);
+    Write(m_lblSatsInViewMax, m_model.InViewMax, m_painted.InViewMax);
+    Write(m_lblMaxViewTime, m_model.MaxViewTime, m_painted.MaxViewTime);
+    Write(m_lblSatsTracked, m_model.Tracked, m_painted.Tracked);
+    Write(m_lblSatsTrackedMax, m_model.TrackedMax, m_painted.TrackedMax);
+    Write(m_lblMaxTrackedTime, m_model.MaxTrackedTime, m_painted.MaxTrackedTime);
+    Write(m_lblLoElTracked, m_model.LoElTracked, m_painted.LoElTracked, true);
+    Write(m_lblMaskAngle, m_model.MaskAngle, m_painted.MaskAngle, true);
+    Write(m_lblSatsInViewAvg, m_model.InViewAvg, m_painted.InViewAvg);
+    Write(m_lblSatsTrackedAvg, m_model.TrackedAvg, m_painted.TrackedAvg);
+    Write(m_lblSigQuality, m_model.SigQuality, m_painted.SigQuality);
+    PaintHistogram(m_viewRows, m_model.View, m_painted.View);
+    PaintHistogram(m_trackRows, m_model.Track, m_painted.Track);
+    m_painted = m_model;
+}
+
+void frmSatInfo::PaintSlot(int slot)
+{
+    const int i = slot - 1;
+    const SlotModel& wanted = m_model.Slots[i];
+    const SlotModel& painted = m_painted.Slots[i];
+    if (wanted == painted)
+        return;
+    if (!wanted.Filled) {
+        if (painted.Filled)
+            for (QLabel* caption : {m_lblPRN[i], m_lblElev[i], m_lblAz[i], m_lblSS[i]})
+                caption->clear();
+    } else {
+        const bool all = !painted.Filled;
+        if (all || wanted.PRN != painted.PRN)
+            m_lblPRN[i]->setText(QString::number(wanted.PRN));
+        if (all || wanted.Elevation != painted.Elevation)
+            m_lblElev[i]->setText(Degrees(wanted.Elevation));
+        if (all || wanted.Azimuth != painted.Azimuth)
+            m_lblAz[i]->setText(Degrees(wanted.Azimuth));
+        if (all || wanted.Signal != painted.Signal)
+            m_lblSS[i]->setText(QString::number(wanted.Signal));
+    }
+    if (wanted.Colour != painted.Colour)
+        PaintSlotColour(slot, wanted.Colour);
+
+    SignalGauge* gauge = m_gagSatSS[i];
+    gauge->SetMinimum(wanted.GaugeMinimum);
+    gauge->SetMaximum(wanted.GaugeMaximum);
+    gauge->SetValue(wanted.GaugeValue);
+    if (wanted.GaugeVisible && gauge->isHidden()) {
+        gauge->show();
+        gauge->raise();
+    } else if (!wanted.GaugeVisible && !gauge->isHidden()) {
+        gauge->hide();
+        gauge->lower();
+    }
+    if (wanted.Filled != painted.Filled || wanted.PRN != painted.PRN || wanted.Signal != painted.Signal ||
+        wanted.Colour != painted.Colour)
+        DescribeSlot(slot);
+}
+
+void frmSatInfo::PaintSlotColour(int slot, Tint colour)
+{
+    const int i = slot - 1;
+    const QPalette& system = QApplication::palette();
+    const QColor text = colour == Tint::Unused ? system.color(QPalette::Disabled, QPalette::WindowText)
+                                               : system.color(QPalette::WindowText);
+    for (QLabel* caption : {m_lblPRN[i], m_lblElev[i], m_lblAz[i], m_lblSS[i]})
+        SetForeColor(caption, text);
+    if (slot == 1 && colour == Tint::Design)
+        SetForeColor(m_lblSS[0], Qt::black);
+    m_gagSatSS[i]->SetForeColor(colour == Tint::Unused ? UnusedGaugeColor : UsedGaugeColor);
+}
+
+// Screen readers get in words what the grid shows by position and colour.
+void frmSatInfo::DescribeSlot(int slot)
+{
+    const SlotModel& shown = m_model.Slots[slot - 1];
+    QString description = QStringLiteral("no satellite");
+    if (shown.Filled)
+        description = QStringLiteral("PRN %1, signal %2, %3")
+                          .arg(shown.PRN)
+                          .arg(shown.Signal)
+                          .arg(shown.Colour == Tint::Used ? QStringLiteral("used") : QStringLiteral("not used"));
+    m_gagSatSS[slot - 1]->setAccessibleDescription(description);
+}
+
+void frmSatInfo::PaintFix()
+{
+    const FixShown fix = m_model.Fix;
+    if (fix == m_painted.Fix)
+        return;
+    const bool hadFix = m_painted.Fix == FixShown::GPS || m_painted.Fix == FixShown::DGPS;
+    const bool hasFix = fix == FixShown::GPS || fix == FixShown::DGPS;
+    m_lblFixQuality->setText(fix == FixShown::GPS ? QStringLiteral("GPS") : fix == FixShown::DGPS ? QStringLiteral("DGPS") : QStringLiteral("?"));
+    if (hadFix == hasFix)
+        return;
+    SetBackColor(this, hasFix ? FixColor : NoFixColor);
+    SetBackColor(m_chkExtended, hasFix ? FixColor : NoFixColor);
+    setAccessibleDescription(hasFix ? QStringLiteral("fix") : QStringLiteral("no fix"));
+}
+
+void frmSatInfo::PaintHistogram(std::array<HistogramRow, SatCountStatistics::Bins>& rows,
+                                const std::array<HistogramModel, SatCountStatistics::Bins>& wanted,
+                                std::array<HistogramModel, SatCountStatistics::Bins>& painted)
+{
+    for (int n = 0; n < SatCountStatistics::Bins; ++n) {
+        if (wanted[n] == painted[n])
+            continue;
+        HistogramRow& row = rows[n];
+        if (wanted[n].Value != painted[n].Value)
+            row.Bar->SetValue(wanted[n].Value);
+        if (wanted[n].Percent != painted[n].Percent) {
+            const QString text = Q(wanted[n].Percent);
+            row.Percent->setText(text);
+            row.Bar->setAccessibleDescription(text);
         }
+        if (wanted[n].Bold != painted[n].Bold)
+            SetBold(row.Percent, wanted[n].Bold);
     }
 }
 

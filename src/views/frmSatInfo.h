@@ -28,27 +28,58 @@ public:
 
     // Called by the input pump; draws only complete satellite groups.
     void TimerPop();
+    // TimerPop's work on the model alone: what the window will show,
+    // statistics included.
+    void UpdateModel();
+    // The controls made to show the model.
+    void Paint();
+    // Back to a window just opened: statistics cleared, design texts.
+    void ResetModel();
 
 private:
     enum class Tint { Design, Used, Unused };
+    enum class FixShown { Design, GPS, DGPS, None };
 
-    // What a grid slot currently shows, so that a steady sky rewrites nothing.
-    struct SlotShown {
+    // What a grid slot shows: its four captions, their colour and its gauge.
+    struct SlotModel {
         bool Filled = false;
         std::int32_t PRN = 0;
         std::int32_t Elevation = 0;
         std::int32_t Azimuth = 0;
         std::int32_t Signal = 0;
         Tint Colour = Tint::Design;
+        int GaugeMinimum = 32;
+        int GaugeMaximum = 50;
+        int GaugeValue = 32;
+        bool GaugeVisible = true;
+        bool operator==(const SlotModel&) const = default;
     };
 
-    enum class FixShown { Design, GPS, DGPS, None };
+    // Row n of either histogram column.
+    struct HistogramModel {
+        int Value = 0;
+        std::string Percent = "0.0%";
+        bool Bold = true;
+        bool operator==(const HistogramModel&) const = default;
+    };
 
-    // Histogram row n of either column.
+    // Everything the window shows; a steady sky changes none of it. Texts are
+    // UTF-8.
+    struct Model {
+        std::array<SlotModel, 12> Slots{};
+        std::string HDOP, VDOP, PDOP;
+        std::string FixType = "?";
+        FixShown Fix = FixShown::Design;
+        std::int32_t InView = 0, InViewMax = 0, Tracked = 0, TrackedMax = 0;
+        std::string MaxViewTime, MaxTrackedTime;
+        std::int32_t LoElTracked = 90, MaskAngle = 90;
+        std::string InViewAvg = "0", TrackedAvg = "0", SigQuality = "0";
+        std::array<HistogramModel, SatCountStatistics::Bins> View{}, Track{};
+    };
+
     struct HistogramRow {
         QLabel* Percent = nullptr;
         SignalGauge* Bar = nullptr;
-        bool Bold = true;
     };
 
     void BuildGrid();
@@ -67,14 +98,20 @@ private:
     void ShowPrecision();
     void ShowFilledSlot(int slot, std::int64_t& signalTotal);
     void ShowEmptySlot(int slot);
-    void ShowSlotColour(int slot, Tint colour);
-    void DescribeSlot(int slot);
     void ShowFix();
     void TakeSample(std::int64_t signalTotal);
     void ShowCountAndMaximum(std::int32_t count, std::int32_t& shownCount, std::int32_t& shownMaximum,
-                             QLabel* current, QLabel* maximum, QLabel* time);
-    void ShowHistogram(std::array<HistogramRow, SatCountStatistics::Bins>& rows, bool extended,
-                       int currentBin, bool viewColumn);
+                             std::string& time);
+    void ShowHistogram(std::array<HistogramModel, SatCountStatistics::Bins>& rows, bool extended, int currentBin,
+                       bool viewColumn);
+
+    void PaintSlot(int slot);
+    void PaintSlotColour(int slot, Tint colour);
+    void DescribeSlot(int slot);
+    void PaintFix();
+    void PaintHistogram(std::array<HistogramRow, SatCountStatistics::Bins>& rows,
+                        const std::array<HistogramModel, SatCountStatistics::Bins>& wanted,
+                        std::array<HistogramModel, SatCountStatistics::Bins>& painted);
 
     // Controls of the satellite grid, slot k at [k - 1].
     std::array<SignalGauge*, 12> m_gagSatSS{};
@@ -82,7 +119,6 @@ private:
     std::array<QLabel*, 12> m_lblElev{};
     std::array<QLabel*, 12> m_lblAz{};
     std::array<QLabel*, 12> m_lblSS{};
-    std::array<SlotShown, 12> m_slotShown{};
 
     QLabel* m_lblHDOP = nullptr;
     QLabel* m_lblVDOP = nullptr;
@@ -106,22 +142,8 @@ private:
     std::array<HistogramRow, SatCountStatistics::Bins> m_viewRows{};
     std::array<HistogramRow, SatCountStatistics::Bins> m_trackRows{};
 
-    // Texts and numbers as last written to their controls.
-    std::string m_shownHDOP;
-    std::string m_shownVDOP;
-    std::string m_shownPDOP;
-    std::string m_shownFixType = "?";
-    FixShown m_shownFix = FixShown::Design;
-    bool m_backgroundWhite = false;
-    std::int32_t m_shownInView = 0;
-    std::int32_t m_shownInViewMax = 0;
-    std::int32_t m_shownTracked = 0;
-    std::int32_t m_shownTrackedMax = 0;
-    std::int32_t m_shownLoElTracked = 90;
-    std::int32_t m_shownMaskAngle = 90;
-    std::string m_shownInViewAvg = "0";
-    std::string m_shownTrackedAvg = "0";
-    std::string m_shownSigQuality = "0";
+    Model m_model;   // what the window is to show
+    Model m_painted; // what its controls show
 
     SatCountStatistics m_statistics;
     std::int32_t m_lowestTrackedElevation = 90;

@@ -30,6 +30,13 @@ public:
 
     // Redraws from the receiver state once a satellites-in-view group is complete.
     void TimerPop();
+    // TimerPop's work on the model alone: the satellites' places and the
+    // track dots (drawn into the plot's picture, which is the track's record).
+    void UpdateModel();
+    // The labels and the pole marker placed as the model says.
+    void Paint();
+    // Back to a window just opened: no dots, no labels.
+    void ResetModel();
 
     void ChangeCircularity();
     void MakeItCircular();
@@ -73,6 +80,7 @@ private:
     void KeepOnScreen();
 
     void PlotSats();
+    void TakeSky();
     void PlaceLabels(const std::vector<PlottedSat>& sky);
     void PlacePoleMarker(const PoleFix& pole);
     void DrawTrackDots();
@@ -107,6 +115,7 @@ private:
     std::vector<PlottedSat> m_sky;
     std::vector<PlottedSat> m_lastSky;
     PoleFix m_pole;
+    bool m_skyChanged = false;
     std::array<DrawnDot, 12> m_lastDots{};
 };
 

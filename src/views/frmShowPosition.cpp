@@ -67,7 +67,27 @@ frmShowPosition::frmShowPosition(ProgramContext& context, QWidget* parent)
 
 void frmShowPosition::TimerPop()
 {
+    UpdateModel();
+    Paint();
+}
+
+void frmShowPosition::UpdateModel()
+{
     RefreshPosition();
+}
+
+void frmShowPosition::Paint()
+{
+    for (Readout* readout : Readouts())
+        readout->Paint();
+    m_background.Paint();
+}
+
+void frmShowPosition::ResetModel()
+{
+    for (Readout* readout : Readouts())
+        readout->Show("");
+    m_background.Show(false);
 }
 
 std::optional<std::string> frmShowPosition::CoordinateText(float degrees, std::string_view hemisphere) const

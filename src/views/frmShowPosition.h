@@ -3,6 +3,7 @@
 #include "common/TrackedWindow.h"
 #include "views/ReadoutLabels.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,11 @@ public:
 
     // Refreshes the window from the receiver state; the input pump's call.
     void TimerPop();
+    // The texts and colour to show, from the receiver state.
+    void UpdateModel();
+    void Paint();
+    // Back to the look of a window just opened.
+    void ResetModel();
 
 private:
     void RefreshPosition();
@@ -35,6 +41,8 @@ private:
     Readout m_alt;
     Readout m_cmg;
     ValidityBackground m_background;
+
+    std::array<Readout*, 9> Readouts() { return {&m_localDate, &m_localTime, &m_utcDate, &m_utcTime, &m_lat, &m_lon, &m_speed, &m_alt, &m_cmg}; }
 };
 
 } // namespace trakora
