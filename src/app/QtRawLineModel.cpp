@@ -13,26 +13,20 @@ QVariant QtRawLineModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= Count() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
-    return m_lines[static_cast<std::size_t>(index.row())];
+    const std::string& line = m_lines[static_cast<std::size_t>(index.row())];
+    return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
 }
 
-void QtRawLineModel::Append(const QString& line)
-{
-    const int row = Count();
-    beginInsertRows(QModelIndex(), row, row);
-    m_lines.push_back(line);
-    endInsertRows();
-}
-
-void QtRawLineModel::Append(const std::deque<std::string>& lines)
+void QtRawLineModel::Append(std::deque<std::string>& lines)
 {
     if (lines.empty())
         return;
     const int row = Count();
     beginInsertRows(QModelIndex(), row, row + static_cast<int>(lines.size()) - 1);
-    for (const std::string& line : lines)
-        m_lines.push_back(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+    for (std::string& line : lines)
+        m_lines.push_back(std::move(line));
     endInsertRows();
+    lines.clear();
 }
 
 void QtRawLineModel::RemoveOldest(int n)

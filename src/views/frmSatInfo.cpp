@@ -13,6 +13,8 @@
 #include <QCheckBox>
 #include <QLabel>
 
+#include <tuple>
+
 namespace trakora {
 
 using namespace SatInfoGeometry;
@@ -166,15 +168,8 @@ void frmSatInfo::RefreshSatInfo()
 void frmSatInfo::ShowPrecision()
 {
     const GpsState& gps = m_context.Gps;
-    const ProgramSettings& settings = m_context.Settings;
-    const std::string suffix = UnitSuffix(settings.SmallUnit);
-    auto withError = [&](float dop, float error, const FixedText<2>& unit) {
-        return FormatNumber(dop, "###.0") + "  or  " +
-               FormatNumber(ConvertSmallUnit(error, unit.View(), settings), "#####.0") + suffix;
-    };
-    m_model.HDOP = withError(gps.HDOP, gps.HorizErrorEstimate, gps.HorizErrorUnit);
-    m_model.VDOP = withError(gps.VDOP, gps.VertErrorEstimate, gps.VertErrorUnit);
-    m_model.PDOP = FormatNumber(gps.PDOP, "###.0");
+    m_model.Dilution = {true, gps.HDOP, gps.HorizErrorEstimate, gps.VDOP, gps.VertErrorEstimate, gps.PDOP,
+                        gps.HorizErrorUnit, gps.VertErrorUnit, m_context.Settings.SmallUnit};
 }
 
 void frmSatInfo::ShowFilledSlot(int slot, std::int64_t& signalTotal)
@@ -261,15 +256,9 @@ void frmSatInfo::TakeSample(std::int64_t signalTotal)
     ShowHistogram(m_model.View, extended, SatCountStatistics::Bin(inView), true);
     ShowHistogram(m_model.Track, extended, SatCountStatistics::Bin(used), false);
 
-    m_model.InViewAvg = FormatNumber(m_statistics.InViewAverage(), "##.0");
-    m_model.TrackedAvg = FormatNumber(m_statistics.TrackedAverage(), "##.0");
-
-    if (used < 1)
-        m_model.SigQuality = "0.00";
-    else if (inView < 1)
-        m_model.SigQuality = FormatNumber(0.0, "##.0");
-    else
-        m_model.SigQuality = FormatNumber(static_cast<double>(signalTotal) / inView, "##.0");
+    m_model.Means = {true, m_statistics.InViewAverage(), m_statistics.TrackedAverage(),
+                     used < 1 ? 0 : inView < 1 ? 1 : 2,
+                     used < 1 || inView < 1 ? 0.0 : static_cast<double>(signalTotal) / inView};
 }
 
 // The maximum keeps the highest count sampled; reaching it again renews the
@@ -308,9 +297,7 @@ void frmSatInfo::Paint()
 {
     for (int slot = 1; slot <= SatSlots; ++slot)
         PaintSlot(slot);
-    Write(m_lblHDOP, m_model.HDOP, m_painted.HDOP);
-    Write(m_lblVDOP, m_model.VDOP, m_painted.VDOP);
-    Write(m_lblPDOP, m_model.PDOP, m_painted.PDOP);
+    PaintPrecision();
     Write(m_lblxDFix, m_model.FixType, m_painted.FixType);
     PaintFix();
 
@@ -322,12 +309,52 @@ void frmSatInfo::Paint()
     Write(m_lblMaxTrackedTime, m_model.MaxTrackedTime, m_painted.MaxTrackedTime);
     Write(m_lblLoElTracked, m_model.LoElTracked, m_painted.LoElTracked, true);
     Write(m_lblMaskAngle, m_model.MaskAngle, m_painted.MaskAngle, true);
-    Write(m_lblSatsInViewAvg, m_model.InViewAvg, m_painted.InViewAvg);
-    Write(m_lblSatsTrackedAvg, m_model.TrackedAvg, m_painted.TrackedAvg);
-    Write(m_lblSigQuality, m_model.SigQuality, m_painted.SigQuality);
+    PaintAverages();
     PaintHistogram(m_viewRows, m_model.View, m_painted.View);
     PaintHistogram(m_trackRows, m_model.Track, m_painted.Track);
     m_painted = m_model;
+}
+
+void frmSatInfo::PaintPrecision()
+{
+    const Precision& p = m_model.Dilution;
+    if (p == m_painted.Dilution)
+        return;
+    std::string hdop, vdop, pdop;
+    if (p.Known) {
+        const std::string suffix = UnitSuffix(p.SmallUnit);
+        auto withError = [&](float dop, float error, const FixedText<2>& unit) {
+            return FormatNumber(dop, "###.0") + "  or  " +
+                   FormatNumber(ConvertSmallUnit(error, unit.View(), m_context.Settings), "#####.0") + suffix;
+        };
+        hdop = withError(p.HDOP, p.HorizError, p.HorizUnit);
+        vdop = withError(p.VDOP, p.VertError, p.VertUnit);
+        pdop = FormatNumber(p.PDOP, "###.0");
+    }
+    for (auto [label, text, shown] : {std::tuple{m_lblHDOP, &hdop, &m_hdopText}, {m_lblVDOP, &vdop, &m_vdopText},
+                                      {m_lblPDOP, &pdop, &m_pdopText}}) {
+        Write(label, *text, *shown);
+        *shown = *text;
+    }
+}
+
+void frmSatInfo::PaintAverages()
+{
+    const Averages& a = m_model.Means;
+    if (a == m_painted.Means)
+        return;
+    std::string inView = "0", tracked = "0", quality = "0";
+    if (a.Known) {
+        inView = FormatNumber(a.InView, "##.0");
+        tracked = FormatNumber(a.Tracked, "##.0");
+        quality = a.SignalKind == 0 ? std::string("0.00") : FormatNumber(a.Signal, "##.0");
+    }
+    for (auto [label, text, shown] : {std::tuple{m_lblSatsInViewAvg, &inView, &m_inViewAvgText},
+                                      {m_lblSatsTrackedAvg, &tracked, &m_trackedAvgText},
+                                      {m_lblSigQuality, &quality, &m_sigQualityText}}) {
+        Write(label, *text, *shown);
+        *shown = *text;
+    }
 }
 
 void frmSatInfo::PaintSlot(int slot)

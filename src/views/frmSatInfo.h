@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FixedText.h"
 #include "common/TrackedWindow.h"
 #include "views/SatCountStatistics.h"
 
@@ -63,17 +64,35 @@ private:
         bool operator==(const HistogramModel&) const = default;
     };
 
+    // The dilutions and error estimates, formatted when painted.
+    struct Precision {
+        bool Known = false;
+        float HDOP = 0, HorizError = 0, VDOP = 0, VertError = 0, PDOP = 0;
+        FixedText<2> HorizUnit, VertUnit;
+        std::string SmallUnit;
+        bool operator==(const Precision&) const = default;
+    };
+
+    // The figures the statistics show, formatted when painted.
+    struct Averages {
+        bool Known = false;
+        double InView = 0, Tracked = 0;
+        int SignalKind = 0; // 0: none used ("0.00"), 1: none in view, 2: Signal
+        double Signal = 0;
+        bool operator==(const Averages&) const = default;
+    };
+
     // Everything the window shows; a steady sky changes none of it. Texts are
     // UTF-8.
     struct Model {
         std::array<SlotModel, 12> Slots{};
-        std::string HDOP, VDOP, PDOP;
+        Precision Dilution;
+        Averages Means;
         std::string FixType = "?";
         FixShown Fix = FixShown::Design;
         std::int32_t InView = 0, InViewMax = 0, Tracked = 0, TrackedMax = 0;
         std::string MaxViewTime, MaxTrackedTime;
         std::int32_t LoElTracked = 90, MaskAngle = 90;
-        std::string InViewAvg = "0", TrackedAvg = "0", SigQuality = "0";
         std::array<HistogramModel, SatCountStatistics::Bins> View{}, Track{};
     };
 
@@ -105,6 +124,8 @@ private:
     void ShowHistogram(std::array<HistogramModel, SatCountStatistics::Bins>& rows, bool extended, int currentBin,
                        bool viewColumn);
 
+    void PaintPrecision();
+    void PaintAverages();
     void PaintSlot(int slot);
     void PaintSlotColour(int slot, Tint colour);
     void DescribeSlot(int slot);
@@ -144,6 +165,9 @@ private:
 
     Model m_model;   // what the window is to show
     Model m_painted; // what its controls show
+    // The texts last written from the precision and the averages.
+    std::string m_hdopText, m_vdopText, m_pdopText;
+    std::string m_inViewAvgText = "0", m_trackedAvgText = "0", m_sigQualityText = "0";
 
     SatCountStatistics m_statistics;
     std::int32_t m_lowestTrackedElevation = 90;

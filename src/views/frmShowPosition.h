@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FixedText.h"
 #include "common/TrackedWindow.h"
 #include "views/ReadoutLabels.h"
 
@@ -27,7 +28,23 @@ public:
     void ResetModel();
 
 private:
+    // The receiver values the figures are made from, as the last refresh found them.
+    struct Inputs {
+        FixedText<6> UtcTime;
+        FixedText<6> UtcDate;
+        float Latitude = 0;
+        FixedText<1> LatDir;
+        float Longitude = 0;
+        FixedText<1> LonDir;
+        float Altitude = 0;
+        FixedText<2> AltUnit;
+        float Speed = 0;
+        FixedText<2> SpeedUnit;
+        float CourseMag = 0;
+    };
+
     void RefreshPosition();
+    void ShowFigures();
     // A coordinate in the chosen degree format, or nothing for an unknown one.
     std::optional<std::string> CoordinateText(float degrees, std::string_view hemisphere) const;
 
@@ -41,6 +58,8 @@ private:
     Readout m_alt;
     Readout m_cmg;
     ValidityBackground m_background;
+    Inputs m_inputs;
+    bool m_inputsTaken = false; // since the last paint
 
     std::array<Readout*, 9> Readouts() { return {&m_localDate, &m_localTime, &m_utcDate, &m_utcTime, &m_lat, &m_lon, &m_speed, &m_alt, &m_cmg}; }
 };
