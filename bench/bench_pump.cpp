@@ -1,15 +1,22 @@
 // Times a fast replay through the program as it runs for a user: the real
 // pump, dispatcher and windows, with the raw NMEA window open at its default
-// limit (and, with --all-windows, every registered display window).
+// limit (and, with --all-windows, every registered display window). With
+// every window open it then replays the log again painting after every
+// epoch, and checks that every window ends up showing the same.
 // With --long-term it compares the replay (raw window open, settings in a
 // file) with the long-term window sampling against the same replay without
 // it, best of five each; the sampling should cost at most a tenth more.
 #include "app/TrakoraApplication.h"
 #include "app/frmNMEA_Raw.h"
 #include "common/QtSettingsStore.h"
+#include "views/SignalGauge.h"
+#include "views/SkyPlotCanvas.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QPushButton>
@@ -120,6 +127,100 @@ int CompareLongTerm(const QString& logPath, const LogCounts& counts)
     return 0;
 }
 
+// What the display windows show, control by control: place, visibility,
+// text, colours, gauge values, the sky plot's picture and the raw lines.
+QStringList WindowsShown(TrakoraApplication& app)
+{
+    QStringList shown;
+    for (int k = 0; k < WindowKindCount; ++k) {
+        QWidget* window = app.MainWindow().OpenWindow(static_cast<WindowKind>(k));
+        if (window == nullptr)
+            continue;
+        QList<QWidget*> controls = window->findChildren<QWidget*>();
+        controls.prepend(window);
+        for (QWidget* w : controls) {
+            // Where a hidden control stands is nothing anyone can read.
+            const bool visible = w->isVisibleTo(window);
+            QString line = QStringLiteral("%1 %2 %3 %4 %5 bg=%6 fg=%7 [%8]")
+                               .arg(window->objectName(), QString::fromLatin1(w->metaObject()->className()),
+                                    w->objectName())
+                               .arg(visible ? QStringLiteral("%1,%2").arg(w->x()).arg(w->y()) : QStringLiteral("-"))
+                               .arg(visible)
+                               .arg(w->palette().color(QPalette::Window).name(),
+                                    w->palette().color(QPalette::WindowText).name(), w->accessibleDescription());
+            if (auto* label = qobject_cast<QLabel*>(w))
+                line += QStringLiteral(" text=%1 bold=%2").arg(label->text()).arg(label->font().bold());
+            if (auto* gauge = dynamic_cast<SignalGauge*>(w))
+                line += QStringLiteral(" gauge=%1..%2:%3 %4")
+                            .arg(gauge->Minimum())
+                            .arg(gauge->Maximum())
+                            .arg(gauge->Value())
+                            .arg(gauge->ForeColor().name());
+            if (auto* canvas = dynamic_cast<SkyPlotCanvas*>(w)) {
+                const QImage& picture = canvas->Picture();
+                line += QStringLiteral(" picture=%1").arg(qChecksum(QByteArrayView(
+                                                    reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes())));
+            }
+            if (auto* list = qobject_cast<QAbstractItemView*>(w)) {
+                const QAbstractItemModel* model = list->model();
+                const int rows = model ? model->rowCount() : 0;
+                line += QStringLiteral(" rows=%1").arg(rows);
+                if (rows > 0)
+                    line += QStringLiteral(" first=%1 last=%2")
+                                .arg(model->index(0, 0).data().toString(), model->index(rows - 1, 0).data().toString());
+            }
+            shown << line;
+        }
+    }
+    // Raising and lowering reorder the controls; only what they show counts.
+    shown.sort();
+    return shown;
+}
+
+struct ReplayRun {
+    double Seconds = -1; // -1: the replay did not run to its end
+    QStringList Shown;
+    int RawLines = 0;
+    int RawLimit = 0;
+};
+
+ReplayRun ReplayOnce(const QString& logPath, bool allWindows, bool paintEveryRefresh)
+{
+    CountedMessages messages;
+    auto store = std::make_unique<MemorySettingsStore>();
+    store->Save("Showing", "NMEA_Raw", "-1");
+    TrakoraApplication app(std::move(store), &messages);
+    app.PaintEveryRefresh(paintEveryRefresh);
+    app.Launch();
+    if (allWindows) {
+        app.MainWindow().findChild<QAction*>(QStringLiteral("mnuShowAll"))->trigger();
+        // With the histograms, whose texts change only when their bars move.
+        if (QWidget* satInfo = app.MainWindow().OpenWindow(WindowKind::SatInfo))
+            satInfo->findChild<QCheckBox*>(QStringLiteral("chkExtended"))->click();
+    }
+    QApplication::processEvents();
+
+    ProgramSettings& settings = app.Settings();
+    settings.FileInput = FlagSet;
+    ChooseReplaySpeed(settings, ReplaySpeed::Max);
+    settings.InputFileName = logPath.toStdString();
+    QElapsedTimer clock;
+    clock.start();
+    app.Pump().Start();
+    ReplayRun run;
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    if (messages.Last != "End of file." || app.RawWindow() == nullptr) {
+        std::fprintf(stderr, "the replay did not run to the end (%s)\n", messages.Last.c_str());
+        return run;
+    }
+    run.Seconds = seconds;
+    QApplication::processEvents();
+    run.Shown = WindowsShown(app);
+    run.RawLines = app.RawWindow()->LineCount();
+    run.RawLimit = app.RawWindow()->Limit();
+    return run;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -152,37 +253,37 @@ int main(int argc, char** argv)
     if (longTerm)
         return CompareLongTerm(logPath, counts);
 
-    CountedMessages messages;
-    auto store = std::make_unique<MemorySettingsStore>();
-    store->Save("Showing", "NMEA_Raw", "-1");
-    TrakoraApplication app(std::move(store), &messages);
-    app.Launch();
-    if (allWindows)
-        app.MainWindow().findChild<QAction*>(QStringLiteral("mnuShowAll"))->trigger();
-    QApplication::processEvents();
-
-    ProgramSettings& settings = app.Settings();
-    settings.FileInput = FlagSet;
-    settings.ReadRealTime = FlagClear;
-    settings.InputFileName = logPath.toStdString();
-    QElapsedTimer clock;
-    clock.start();
-    app.Pump().Start();
-    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    if (messages.Last != "End of file." || app.RawWindow() == nullptr) {
-        std::fprintf(stderr, "the replay did not run to the end (%s)\n", messages.Last.c_str());
+    const ReplayRun run = ReplayOnce(logPath, allWindows, false);
+    if (run.Seconds < 0)
         return 1;
-    }
-    std::printf("raw window lines kept: %d (limit %d)\n", app.RawWindow()->LineCount(), app.RawWindow()->Limit());
-    Report(allWindows ? "pump, all windows open" : "pump, raw window open", seconds, counts);
+    std::printf("raw window lines kept: %d (limit %d)\n", run.RawLines, run.RawLimit);
+    Report(allWindows ? "pump, all windows open" : "pump, raw window open", run.Seconds, counts);
 
 #ifdef TRAKORA_REPLAY_TOOL
     QProcess tool;
     tool.setStandardOutputFile(QProcess::nullDevice());
-    clock.restart();
+    QElapsedTimer clock;
+    clock.start();
     tool.start(QStringLiteral(TRAKORA_REPLAY_TOOL), {logPath});
     if (tool.waitForFinished(120000) && tool.exitCode() == 0)
         Report("trakora-replay (no windows)", static_cast<double>(clock.nsecsElapsed()) / 1e9, counts);
 #endif
-    return 0;
+
+    if (!allWindows)
+        return 0;
+    // The same replay painted after every epoch must leave every window alike.
+    const ReplayRun reference = ReplayOnce(logPath, true, true);
+    if (reference.Seconds < 0)
+        return 1;
+    Report("painted after every epoch", reference.Seconds, counts);
+    int differences = 0;
+    for (qsizetype i = 0; i < std::max(run.Shown.size(), reference.Shown.size()); ++i) {
+        const QString fast = i < run.Shown.size() ? run.Shown[i] : QString();
+        const QString every = i < reference.Shown.size() ? reference.Shown[i] : QString();
+        if (fast != every && ++differences <= 10)
+            std::printf("differs:\n  once a frame: %s\n  every epoch:  %s\n", qPrintable(fast), qPrintable(every));
+    }
+    std::printf("final state of every window (%lld controls): %s\n", static_cast<long long>(run.Shown.size()),
+                differences == 0 ? "the same as painted after every epoch" : "DIFFERENT");
+    return differences == 0 ? 0 : 1;
 }

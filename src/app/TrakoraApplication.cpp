@@ -59,6 +59,9 @@ TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IM
         QCoreApplication::quit();
     };
     m_mainWindow = std::make_unique<frmMDI>(m_context, m_registry, std::move(hooks));
+    m_replayControls = new QtReplayControls(*m_mainWindow, *m_mainWindow->InputMenu(),
+                                            m_mainWindow->ExitSeparator(), *m_pump, m_settings);
+    m_replayControls->OnVisibilityChanged([this] { m_mainWindow->FitHeight(); });
 }
 
 TrakoraApplication::~TrakoraApplication()
@@ -89,6 +92,7 @@ void TrakoraApplication::Launch(const RunOptions& options)
         m_port.SetDeviceOverride(options.PortDevice);
     }
 
+    m_replayControls->Update();
     m_mainWindow->show();
     if (!options.ReplayFile.isEmpty() || !options.PortDevice.isEmpty())
         QTimer::singleShot(0, m_mainWindow.get(), [this] { m_pump->Start(); });
@@ -115,6 +119,11 @@ void TrakoraApplication::RegisterRawWindow()
 TrakoraApplication::RefreshTargets::RefreshTargets(TrakoraApplication& app)
     : m_app(app), m_painter(app.m_ticks, [this] { PaintAll(); })
 {
+}
+
+void TrakoraApplication::RefreshTargets::SetPaintPace(PaintPace pace)
+{
+    m_painter.SetPace(m_everyRefresh && pace == PaintPace::OncePerFrame ? PaintPace::EveryRefresh : pace);
 }
 
 void TrakoraApplication::RefreshTargets::PaintAll()

@@ -5,6 +5,7 @@
 #include "app/QtDisplayWindows.h"
 #include "app/QtFramePainter.h"
 #include "app/QtPumpUserInterface.h"
+#include "app/QtReplayControls.h"
 #include "app/QtSerialPort.h"
 #include "app/QtTimer.h"
 #include "app/QtWindowRegistry.h"
@@ -46,13 +47,18 @@ public:
     QtSerialPort& Port() { return m_port; }
     LogFile& OutputLog() { return m_outputLog; }
     frmNMEA_Raw* RawWindow() const { return m_rawWindow; }
+    QtReplayControls& ReplayControls() { return *m_replayControls; }
+    // Paints after every refresh whatever the speed: the reference that fast
+    // replays, painted once a frame, are checked against.
+    void PaintEveryRefresh(bool every) { m_refresh.PaintEveryRefresh(every); }
 
 private:
     class RefreshTargets : public IRefreshTargets {
     public:
         explicit RefreshTargets(TrakoraApplication& app);
         void TimerPop(DisplayWindow window) override;
-        void SetPaintPace(PaintPace pace) override { m_painter.SetPace(pace); }
+        void SetPaintPace(PaintPace pace) override;
+        void PaintEveryRefresh(bool every) { m_everyRefresh = every; }
         void RefreshesDone() override { m_painter.Changed(); }
         void PaintNow() override { m_painter.PaintNow(); }
         void ResetWindows() override;
@@ -62,6 +68,7 @@ private:
 
         TrakoraApplication& m_app;
         QtFramePainter m_painter;
+        bool m_everyRefresh = false;
     };
 
     void RegisterRawWindow();
@@ -89,6 +96,7 @@ private:
     QtTimer m_velmor;
     std::unique_ptr<InputPump> m_pump;
     std::unique_ptr<frmMDI> m_mainWindow;
+    QtReplayControls* m_replayControls = nullptr; // owned by the main window
     frmNMEA_Raw* m_rawWindow = nullptr;
 };
 

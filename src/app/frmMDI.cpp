@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 
 namespace trakora {
 
@@ -64,7 +65,17 @@ void frmMDI::Load()
     setWindowTitle(CaptionFor(QCoreApplication::applicationFilePath(), m_context.Settings.ProgramVersion));
     move(TwipsToPixelsX(StoredCoordinate(m_context.Store, "Left", ScreenWidthTwips())),
          TwipsToPixelsY(StoredCoordinate(m_context.Store, "Top", ScreenHeightTwips())));
-    resize(TwipsToPixelsX(WidthTwips), TwipsToPixelsY(HeightTwips));
+    resize(TwipsToPixelsX(WidthTwips), height());
+    FitHeight();
+}
+
+void frmMDI::FitHeight()
+{
+    int rows = 0;
+    for (const QToolBar* bar : findChildren<QToolBar*>())
+        if (bar->isVisibleTo(this))
+            rows += bar->sizeHint().height();
+    resize(width(), TwipsToPixelsY(HeightTwips) + rows);
 }
 
 QString frmMDI::CaptionFor(const QString& executablePath, float version)
@@ -82,12 +93,14 @@ void frmMDI::BuildMenus()
 
     QMenu* input = bar->addMenu(QStringLiteral("&Input"));
     input->setObjectName(QStringLiteral("mnuInput"));
+    m_inputMenu = input;
     AddAction(input, "mnuStart", QStringLiteral("&Start New"), QKeySequence(Qt::Key_F2), [this] { Call(m_hooks.Start); });
     AddAction(input, "mnuContinue", QStringLiteral("&Continue"), QKeySequence(Qt::SHIFT | Qt::Key_F2),
               [this] { Call(m_hooks.Continue); });
     input->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     AddAction(input, "mnuStop", QStringLiteral("Sto&p"), QKeySequence(Qt::Key_F3), [this] { Call(m_hooks.Stop); });
-    input->addSeparator()->setObjectName(QStringLiteral("mnySep3"));
+    m_exitSeparator = input->addSeparator();
+    m_exitSeparator->setObjectName(QStringLiteral("mnySep3"));
     AddAction(input, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { Exit(); });
 
     QMenu* display = bar->addMenu(QStringLiteral("&Display"));

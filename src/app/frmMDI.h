@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QMenu;
+
 #include <array>
 #include <functional>
 
@@ -49,6 +51,12 @@ public:
 
     int LastWindowState() const { return m_lastWindowState; }
 
+    // The Input menu, and its separator before Exit (more commands go above it).
+    QMenu* InputMenu() const { return m_inputMenu; }
+    QAction* ExitSeparator() const { return m_exitSeparator; }
+    // The bar's height: caption and menu, and one row for each tool bar shown.
+    void FitHeight();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -68,6 +76,8 @@ private:
     ProgramContext& m_context;
     WindowRegistry& m_registry;
     Hooks m_hooks;
+    QMenu* m_inputMenu = nullptr;
+    QAction* m_exitSeparator = nullptr;
     int m_lastWindowState = -100;
     std::array<QPointer<QWidget>, WindowKindCount> m_windows;
 };
