@@ -5,6 +5,7 @@
 if(TARGET trakora_app)
     add_executable(bench_pump ${CMAKE_CURRENT_LIST_DIR}/bench_pump.cpp)
     target_link_libraries(bench_pump PRIVATE trakora_app)
+    target_include_directories(bench_pump PRIVATE ${CMAKE_SOURCE_DIR}/tests/ui)
     if(EXISTS ${CMAKE_SOURCE_DIR}/tools/gen-nmea.py)
         set(TRAKORA_GEN_NMEA ${CMAKE_SOURCE_DIR}/tools/gen-nmea.py)
     else()

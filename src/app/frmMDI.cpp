@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -72,9 +73,15 @@ void frmMDI::Load()
 void frmMDI::FitHeight()
 {
     int rows = 0;
-    for (const QToolBar* bar : findChildren<QToolBar*>())
-        if (bar->isVisibleTo(this))
-            rows += bar->sizeHint().height();
+    for (QToolBar* bar : findChildren<QToolBar*>()) {
+        if (!bar->isVisibleTo(this))
+            continue;
+        bar->ensurePolished(); // its controls' sizes follow the style
+        rows += bar->sizeHint().height();
+    }
+    // The layout's smallest size must know of a bar just hidden before the resize.
+    if (layout() != nullptr)
+        layout()->activate();
     resize(width(), TwipsToPixelsY(HeightTwips) + rows);
 }
 

@@ -160,8 +160,9 @@ TEST_F(Replay, RealTimePacesTenthsByTheirStampsAndBadStampsNeitherWaitLongNorSpi
     for (std::size_t read : {2u, 4u, 6u}) {
         EXPECT_EQ(rig.Raw.Lines.size(), read) << "one epoch per tenth";
         EXPECT_EQ(rig.Windows.Calls.size(), read / 2) << "refreshed after each epoch, not by ticks";
-        if (read < 6)
+        if (read < 6) {
             EXPECT_EQ(rig.Timer1.Current, 100);
+        }
         rig.Pump.Timer1Tick();
         EXPECT_EQ(rig.Raw.Lines.size(), read) << "nothing before its time";
         rig.Ticks.Now += 100, rig.Pump.Timer1Tick();

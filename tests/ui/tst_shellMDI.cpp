@@ -46,7 +46,8 @@ protected:
         for (WindowKind kind : {DataStat, ShowPos, SatInfo, SatPos, LongTerm}) {
             const DisplayWindowEntry real = app->Registry().Entry(kind);
             app->Registry().Register(kind, {[this, kind, real] { created.push_back(kind); return real.Create(); },
-                                            [this, kind, real](QWidget* w) { pops.push_back(kind); real.TimerPop(w); }});
+                                            [this, kind, real](QWidget* w) { pops.push_back(kind); real.TimerPop(w); },
+                                            real.Paint, real.ResetModel});
         }
         app->Launch(options);
         return app->MainWindow();
@@ -86,6 +87,7 @@ TEST_F(MainWindowTest, ShowAllThenMinimiseClosesFourWindowsMinimisesTwoAndRestor
     EXPECT_EQ(created.size(), 5u) << "an open window is only brought forward";
     ASSERT_TRUE(app->RawWindow() && app->RawWindow()->isVisible());
     app->RawWindow()->AddRawLine("$GPGGA,kept");
+    app->RawWindow()->Paint();
 
     const auto setState = [&](Qt::WindowState state) { main.setWindowState(state), QCoreApplication::processEvents(); };
     setState(Qt::WindowMinimized);
