@@ -39,6 +39,9 @@ void InputPump::Start()
     m_stepsPending = 0;
     m_seekTarget.reset();
     m_fractionSeen = false;
+    m_readUpTo = 0;
+    m_lineReadBefore = false;
+    m_dispatcher.SuspendRecording(false);
     ForgetHeldLine();
     m_progress.Restart();
 
@@ -74,12 +77,16 @@ void InputPump::Continue()
     m_paused = false;
     m_stepsPending = 0;
     m_pacer.Restart();
+    m_lineReadBefore = false;
+    m_dispatcher.SuspendRecording(false);
 
     // A source closed by Stop (or never opened) is opened again; a log
     // resumes at the line after the last one read.
     if (m_settings.FileInput) {
         if (!m_services.InputLog.IsOpen()) {
             const bool resume = m_stoppedInputPosition >= 0 && m_stoppedInputName == m_settings.InputFileName;
+            if (!resume)
+                m_readUpTo = 0;
             if (m_settings.InputFileNumber < 0)
                 m_settings.InputFileNumber = FreeFileNumber();
             if (!OpenInputLog(resume ? m_stoppedInputPosition : 0))
@@ -180,7 +187,8 @@ void InputPump::Timer1Tick()
         ++m_tickCount;
         return;
     }
-    RefreshIfShowing(DisplayWindow::LongTerm, m_settings.ShowingLongTerm);
+    if (LongTermMayRun())
+        RefreshIfShowing(DisplayWindow::LongTerm, m_settings.ShowingLongTerm);
     if (m_tickCount % 2 == 0) {
         RefreshIfShowing(DisplayWindow::DataStat, m_settings.ShowingDataStat);
         RefreshIfShowing(DisplayWindow::ShowPos, m_settings.ShowingShowPos);
@@ -324,11 +332,9 @@ void InputPump::Rebuild()
     m_dispatcher.ForgetReceiver();
     m_settings.GaugeFloor.fill(32);
     m_settings.LastGaugePRN.fill(0);
-    m_dispatcher.SuspendRecording(true);
     m_progress.Restart();
     while (m_settings.InputRunning && !m_seekTarget && log.Position() < target && NextLine())
         DispatchHeld(true);
-    m_dispatcher.SuspendRecording(false);
     m_rebuilding = false;
     m_pacer.Restart();
     m_services.Windows.SetPaintPace(PaceFor());
@@ -360,6 +366,10 @@ bool InputPump::DispatchHeld(bool epochs)
     const HeldLine line = std::move(*m_held);
     m_held.reset();
     m_progress.LineRead(line.After, line.Stamp);
+    // A rebuild reads lines already recorded; so does a replay after a seek back.
+    m_lineReadBefore = m_rebuilding || line.Offset < m_readUpTo;
+    m_readUpTo = std::max(m_readUpTo, line.After);
+    m_dispatcher.SuspendRecording(m_lineReadBefore);
     Dispatch(line.Text);
     const bool epoch = IsAcceptedGga(m_gps.SentenceField[0], m_settings.Talkers);
     if (epochs && epoch) {
@@ -448,7 +458,9 @@ void InputPump::Pause()
     m_paused = true;
     // No tick may refresh the windows (and so sample them) while paused.
     m_services.Timer1.Disarm();
-    m_services.Windows.PaintNow();
+    // A rebuild under way paints when it is done.
+    if (!m_rebuilding)
+        m_services.Windows.PaintNow();
 }
 
 void InputPump::Resume()
@@ -508,10 +520,14 @@ void InputPump::SetPortRate(std::int32_t baud)
     m_services.Port.SetBaudRate(baud);
 }
 
+bool InputPump::LongTermMayRun() const
+{
+    return !m_rebuilding && !m_lineReadBefore;
+}
+
 void InputPump::RefreshAfterEpoch()
 {
-    // A rebuild reads lines the long-term sums may already hold.
-    if (!m_rebuilding)
+    if (LongTermMayRun())
         RefreshIfShowing(DisplayWindow::LongTerm, m_settings.ShowingLongTerm);
     RefreshIfShowing(DisplayWindow::DataStat, m_settings.ShowingDataStat);
     RefreshIfShowing(DisplayWindow::ShowPos, m_settings.ShowingShowPos);

@@ -118,6 +118,8 @@ private:
     DispatchResult Dispatch(const std::string& line);
     void SetPortRate(std::int32_t baud);
     void RefreshAfterEpoch();
+    // The long-term pass takes each line of a log once, and none during a rebuild.
+    bool LongTermMayRun() const;
     void RefreshIfShowing(DisplayWindow window, std::int32_t flag);
 
     bool OpenInputLog(long long resumeAt);
@@ -148,6 +150,10 @@ private:
     bool m_paused = false;
     bool m_rebuilding = false;
     bool m_fractionSeen = false; // a stamp with tenths: Real time paces by the stamps
+    // Where the furthest line read since Start ends. Lines before it, read
+    // again after a seek back, are neither recorded nor sampled again.
+    long long m_readUpTo = 0;
+    bool m_lineReadBefore = false; // the last line dispatched was one of those, or rebuilt
 
     // Where a stopped replay left its log, so Continue resumes there.
     std::string m_stoppedInputName;

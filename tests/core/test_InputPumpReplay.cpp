@@ -247,6 +247,41 @@ TEST_F(Replay, SeekRebuildsWhatAReplayFromTheStartShowsAndRecordsNothing)
     EXPECT_EQ(rig.Raw.Lines.size(), lines.size() + cut) << "the rebuild's lines reach the raw window too";
 }
 
+TEST_F(Replay, LinesReadAgainAfterASeekBackAreNeitherRecordedNorSampledAgainAndStopEndsARebuild)
+{
+    std::vector<std::string> lines;
+    for (const char* t : {"120001", "120002", "120003", "120004", "120005"})
+        lines.insert(lines.end(), {Rmc(t), Gga(t)});
+    Load(lines);
+    rig.ShowAllButSatInfo();
+    rig.Settings.WriteData = rig.Settings.SavePositionInfo = rig.Settings.SaveWaypointInfo = 1;
+    rig.Settings.OutputFileName = "out.TKL";
+    const auto longTermPasses = [&] { return std::count(rig.Windows.Calls.begin(), rig.Windows.Calls.end(), LT); };
+    rig.Ui.OnYield = [&] { if (rig.Raw.Lines.size() == 4) rig.Pump.Pause(); };
+    rig.Pump.Start();
+    ASSERT_EQ(longTermPasses(), 2);
+    rig.Ui.OnYield = nullptr;
+
+    rig.Pump.SeekTo(static_cast<long long>(lines[0].size() + lines[1].size() + 4)); // back to the second epoch
+    rig.Pump.Resume();
+    EXPECT_EQ(ReadLines("out.TKL"), lines) << "every line recorded once";
+    EXPECT_EQ(longTermPasses(), 5) << "every epoch sampled once";
+
+    rig.Pump.Pause();
+    rig.Ui.OnYield = [&] { if (rig.Pump.Rebuilding()) rig.Pump.Stop(); };
+    const std::size_t read = rig.Raw.Lines.size();
+    const int paints = rig.Windows.Paints;
+    rig.Pump.SeekTo(static_cast<long long>(fs::file_size("in.TKL")));
+    EXPECT_TRUE(rig.Settings.InputRunning == FlagClear && !rig.Pump.Rebuilding());
+    EXPECT_EQ(rig.Raw.Lines.size(), read + 1) << "Stop at the rebuild's first yield ends it there";
+    EXPECT_GT(rig.Windows.Paints, paints) << "what was rebuilt is shown";
+    rig.Ui.OnYield = nullptr;
+    rig.Pump.Continue();
+    EXPECT_EQ(rig.Gps->UtcTime.View(), "120005") << "Continue reads on from where the rebuild stopped";
+    EXPECT_EQ(ReadLines("out.TKL"), lines);
+    EXPECT_EQ(longTermPasses(), 5);
+}
+
 TEST_F(Replay, SeekingAGrowingLogStopsAtItsSizeAndAVanishedLogEndsTheReplayOnce)
 {
     Load(ThreeEpochs);

@@ -5,6 +5,7 @@
 #include "app/LineTimeStamp.h"
 #include "app/ReplayPacer.h"
 #include "app/ReplayProgress.h"
+#include "common/ProgramSettings.h"
 
 using namespace trakora;
 using namespace trakora::testing;
@@ -86,6 +87,28 @@ TEST(ReplayProgress, EstimatesTheTimeLeftFromWhatWasRead)
     progress.MaxRunStarted(300, 5000);
     EXPECT_DOUBLE_EQ(*progress.RemainingSeconds(500, 1000, 0, 6000), 2.5) << "200 bytes a second";
     EXPECT_EQ(FormatReceiverTime(*progress.LastTime()), "00:00:02");
+}
+
+TEST(ReplaySpeed, TheTimeSyncBoxIsTickedForEverySpeedButMax)
+{
+    const struct { ReplaySpeed chosen; bool box; ReplaySpeed result; const char* legend; } cases[] = {
+        {ReplaySpeed::Max, true, ReplaySpeed::RealTime, "ticking the box selects Real time"},
+        {ReplaySpeed::X10, true, ReplaySpeed::X10, "a box left ticked keeps the factor"},
+        {ReplaySpeed::RealTime, true, ReplaySpeed::RealTime, "Real time stays"},
+        {ReplaySpeed::X60, false, ReplaySpeed::Max, "clearing the box selects Max"},
+        {ReplaySpeed::Max, false, ReplaySpeed::Max, "Max stays"},
+    };
+    for (const auto& c : cases) {
+        ProgramSettings settings;
+        ChooseReplaySpeed(settings, c.chosen);
+        EXPECT_EQ(settings.ReadRealTime != 0, c.chosen != ReplaySpeed::Max) << c.legend;
+        ApplyTimeSyncBox(settings, c.box);
+        EXPECT_EQ(EffectiveReplaySpeed(settings), c.result) << c.legend;
+        EXPECT_EQ(settings.ReadRealTime != 0, c.result != ReplaySpeed::Max) << c.legend;
+    }
+    ProgramSettings stored;
+    stored.ReadRealTime = 1;
+    EXPECT_EQ(EffectiveReplaySpeed(stored), ReplaySpeed::RealTime) << "the box alone, as the Settings dialog sets it";
 }
 
 } // namespace
