@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QToolBar>
 
@@ -101,6 +103,33 @@ TEST_F(ReplayTest, TheBarShowsOnlyForALogAndItsCommandsDoNothingForTheSerialPort
     EXPECT_EQ(EffectiveReplaySpeed(app->Settings()), ReplaySpeed::X10);
     EXPECT_EQ(app->Settings().ReadRealTime, FlagSet) << "the Time Sync box is ticked for x10";
     EXPECT_EQ(main.findChild<QComboBox*>("cboReplaySpeed")->currentText(), "x10");
+}
+
+TEST_F(ReplayTest, SpacePausesAndResumesUnlessATextBoxHasTheFocus)
+{
+    auto app = Launch(TRAKORA_TEST_DATA "/sample.TKL");
+    ChooseReplaySpeed(app->Settings(), ReplaySpeed::X10);
+    app->Pump().Start(); // reads the first epoch and waits for the next one's time
+    frmMDI& main = app->MainWindow();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, Qt::Key_Space);
+    ASSERT_TRUE(app->Pump().Paused());
+
+    QLineEdit box; // a text box of any window of the program
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    QTest::keyClicks(&box, "N 1");
+    EXPECT_EQ(box.text(), "N 1");
+    EXPECT_TRUE(app->Pump().Paused()) << "the text box took the key";
+
+    box.close();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, Qt::Key_Space);
+    EXPECT_FALSE(app->Pump().Paused());
+    app->Pump().Stop();
 }
 
 } // namespace
