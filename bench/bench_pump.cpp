@@ -130,6 +130,7 @@ struct ReplayRun {
     QStringList Shown;
     int RawLines = 0;
     int RawLimit = 0;
+    long long Paints = 0;
 };
 
 ReplayRun ReplayOnce(const QString& logPath, bool allWindows, bool paintEveryRefresh)
@@ -162,6 +163,7 @@ ReplayRun ReplayOnce(const QString& logPath, bool allWindows, bool paintEveryRef
         return run;
     }
     run.Seconds = seconds;
+    run.Paints = app.PaintCount();
     QApplication::processEvents();
     run.Shown = WindowsShown(app);
     run.RawLines = app.RawWindow()->LineCount();
@@ -206,6 +208,7 @@ int main(int argc, char** argv)
         return 1;
     std::printf("raw window lines kept: %d (limit %d)\n", run.RawLines, run.RawLimit);
     Report(allWindows ? "pump, all windows open" : "pump, raw window open", run.Seconds, counts);
+    std::printf("windows painted %lld times\n", run.Paints);
 
 #ifdef TRAKORA_REPLAY_TOOL
     QProcess tool;
@@ -224,6 +227,7 @@ int main(int argc, char** argv)
     if (reference.Seconds < 0)
         return 1;
     Report("painted after every epoch", reference.Seconds, counts);
+    std::printf("windows painted %lld times\n", reference.Paints);
     int differences = 0;
     for (qsizetype i = 0; i < std::max(run.Shown.size(), reference.Shown.size()); ++i) {
         const QString fast = i < run.Shown.size() ? run.Shown[i] : QString();

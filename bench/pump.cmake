@@ -1,7 +1,9 @@
 # Fast replay of a one-hour log through the program's own pump, headless:
 # lines per second and milliseconds per GGA epoch (decode, refresh, yield).
 #   bench_pump [LOG] [--all-windows | --long-term]
-# Without LOG a one-hour log is generated first.
+# Without LOG a one-hour log is generated first. The figure to keep is a
+# Release build on a day's log:
+#   gen-nmea.py --seconds 86400 > day.TKL && bench_pump day.TKL --all-windows
 if(TARGET trakora_app)
     add_executable(bench_pump ${CMAKE_CURRENT_LIST_DIR}/bench_pump.cpp)
     target_link_libraries(bench_pump PRIVATE trakora_app)

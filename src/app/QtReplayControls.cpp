@@ -151,6 +151,9 @@ QtReplayControls::QtReplayControls(QMainWindow& window, QMenu& inputMenu, QActio
 
     m_pause = new QToolButton(m_bar);
     m_pause->setObjectName(QStringLiteral("cmdPause"));
+    // As wide as its longer caption, so the bar does not shift when it changes.
+    m_pause->setText(QStringLiteral("Resume"));
+    m_pause->setMinimumWidth(m_pause->sizeHint().width());
     m_pause->setText(QStringLiteral("Pause"));
     m_pause->setToolTip(QStringLiteral("Pause or resume the replay (Space)"));
     connect(m_pause, &QToolButton::clicked, this, [this] { TogglePause(); });
@@ -193,6 +196,10 @@ QtReplayControls::QtReplayControls(QMainWindow& window, QMenu& inputMenu, QActio
     m_progress->setAccessibleName(QStringLiteral("Replay progress"));
     m_progress->setToolTip(QStringLiteral("Share of the log read, and the time left at the chosen speed"));
     m_bar->addWidget(m_progress);
+    // Room for the longest texts, so the bar keeps its width as they change.
+    m_time->setMinimumWidth(m_time->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00.0 ")));
+    m_progress->setMinimumWidth(
+        m_progress->fontMetrics().horizontalAdvance(QStringLiteral("100.0%, 00:00:00 left ")));
 
     window.addToolBar(Qt::TopToolBarArea, m_bar);
     m_bar->setVisible(false);

@@ -61,7 +61,7 @@ TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IM
     m_mainWindow = std::make_unique<frmMDI>(m_context, m_registry, std::move(hooks));
     m_replayControls = new QtReplayControls(*m_mainWindow, *m_mainWindow->InputMenu(),
                                             m_mainWindow->ExitSeparator(), *m_pump, m_settings);
-    m_replayControls->OnVisibilityChanged([this] { m_mainWindow->FitHeight(); });
+    m_replayControls->OnVisibilityChanged([this] { m_mainWindow->FitToBars(); });
 }
 
 TrakoraApplication::~TrakoraApplication()
@@ -128,6 +128,7 @@ void TrakoraApplication::RefreshTargets::SetPaintPace(PaintPace pace)
 
 void TrakoraApplication::RefreshTargets::PaintAll()
 {
+    ++m_paints;
     for (int k = 0; k < WindowKindCount; ++k) {
         const auto kind = static_cast<WindowKind>(k);
         const DisplayWindowEntry& entry = m_app.m_registry.Entry(kind);

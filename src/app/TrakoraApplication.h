@@ -51,6 +51,8 @@ public:
     // Paints after every refresh whatever the speed: the reference that fast
     // replays, painted once a frame, are checked against.
     void PaintEveryRefresh(bool every) { m_refresh.PaintEveryRefresh(every); }
+    // How often the windows have been painted (for the benchmark).
+    long long PaintCount() const { return m_refresh.PaintCount(); }
 
 private:
     class RefreshTargets : public IRefreshTargets {
@@ -59,6 +61,7 @@ private:
         void TimerPop(DisplayWindow window) override;
         void SetPaintPace(PaintPace pace) override;
         void PaintEveryRefresh(bool every) { m_everyRefresh = every; }
+        long long PaintCount() const { return m_paints; }
         void RefreshesDone() override { m_painter.Changed(); }
         void PaintNow() override { m_painter.PaintNow(); }
         void ResetWindows() override;
@@ -69,6 +72,7 @@ private:
         TrakoraApplication& m_app;
         QtFramePainter m_painter;
         bool m_everyRefresh = false;
+        long long m_paints = 0;
     };
 
     void RegisterRawWindow();

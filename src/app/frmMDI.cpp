@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace trakora {
 
 namespace {
@@ -67,22 +69,25 @@ void frmMDI::Load()
     move(TwipsToPixelsX(StoredCoordinate(m_context.Store, "Left", ScreenWidthTwips())),
          TwipsToPixelsY(StoredCoordinate(m_context.Store, "Top", ScreenHeightTwips())));
     resize(TwipsToPixelsX(WidthTwips), height());
-    FitHeight();
+    FitToBars();
 }
 
-void frmMDI::FitHeight()
+void frmMDI::FitToBars()
 {
     int rows = 0;
+    int wide = TwipsToPixelsX(WidthTwips);
     for (QToolBar* bar : findChildren<QToolBar*>()) {
         if (!bar->isVisibleTo(this))
             continue;
         bar->ensurePolished(); // its controls' sizes follow the style
         rows += bar->sizeHint().height();
+        // A control out of sight behind the bar's extension button is of no use.
+        wide = std::max(wide, bar->sizeHint().width());
     }
     // The layout's smallest size must know of a bar just hidden before the resize.
     if (layout() != nullptr)
         layout()->activate();
-    resize(width(), TwipsToPixelsY(HeightTwips) + rows);
+    resize(wide, TwipsToPixelsY(HeightTwips) + rows);
 }
 
 QString frmMDI::CaptionFor(const QString& executablePath, float version)

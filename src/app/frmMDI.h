@@ -54,8 +54,9 @@ public:
     // The Input menu, and its separator before Exit (more commands go above it).
     QMenu* InputMenu() const { return m_inputMenu; }
     QAction* ExitSeparator() const { return m_exitSeparator; }
-    // The bar's height: caption and menu, and one row for each tool bar shown.
-    void FitHeight();
+    // Caption and menu, and one row for each tool bar shown; wide enough
+    // for the widest of them.
+    void FitToBars();
 
 protected:
     void showEvent(QShowEvent* event) override;

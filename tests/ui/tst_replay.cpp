@@ -85,14 +85,20 @@ TEST_F(ReplayTest, TheBarShowsOnlyForALogAndItsCommandsDoNothingForTheSerialPort
     frmMDI& main = app->MainWindow();
     QToolBar* bar = main.findChild<QToolBar*>("tlbReplay");
     ASSERT_NE(bar, nullptr);
+    const int alone = main.width();
     app->ReplayControls().Update();
+    QApplication::processEvents();
     const int withBar = main.height();
     EXPECT_TRUE(bar->isVisibleTo(&main));
+    for (const char* control : {"cboReplaySpeed", "cmdPause", "cmdStepEpoch", "sldReplayPosition", "lblReplayTime",
+                                "lblReplayProgress"})
+        EXPECT_TRUE(main.findChild<QWidget*>(control)->isVisible()) << control << " in sight, not behind the extension";
 
     app->Settings().FileInput = FlagClear;
     app->ReplayControls().Update();
     EXPECT_FALSE(bar->isVisibleTo(&main));
     EXPECT_EQ(withBar - main.height(), bar->sizeHint().height()) << "one row, no more";
+    EXPECT_EQ(main.width(), alone);
     main.findChild<QAction*>("mnuSpeedX10")->trigger();
     main.findChild<QAction*>("mnuPause")->trigger();
     EXPECT_TRUE(EffectiveReplaySpeed(app->Settings()) == ReplaySpeed::Max && !app->Pump().Paused());
@@ -113,8 +119,13 @@ TEST_F(ReplayTest, SpacePausesAndResumesUnlessATextBoxHasTheFocus)
     frmMDI& main = app->MainWindow();
     main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    app->ReplayControls().Update();
+    const QSize running = main.findChild<QWidget*>("sldReplayPosition")->size();
     QTest::keyClick(&main, Qt::Key_Space);
     ASSERT_TRUE(app->Pump().Paused());
+    QApplication::processEvents();
+    EXPECT_EQ(main.findChild<QWidget*>("sldReplayPosition")->size(), running) << "the bar stays as it was";
+    EXPECT_TRUE(main.findChild<QWidget*>("lblReplayProgress")->isVisible());
 
     QLineEdit box; // a text box of any window of the program
     box.show();
