@@ -370,16 +370,18 @@ bool InputPump::DispatchHeld(bool epochs)
     m_lineReadBefore = m_rebuilding || line.Offset < m_readUpTo;
     m_readUpTo = std::max(m_readUpTo, line.After);
     m_dispatcher.SuspendRecording(m_lineReadBefore);
-    Dispatch(line.Text);
-    const bool epoch = IsAcceptedGga(m_gps.SentenceField[0], m_settings.Talkers);
-    if (epochs && epoch) {
+    const DispatchResult::Kind outcome = Dispatch(line.Text).Outcome;
+    // A line without a checksum leaves the last GGA's fields in place: it
+    // refreshes the windows again, but only a GGA decoded now closes an epoch.
+    const bool refresh = IsAcceptedGga(m_gps.SentenceField[0], m_settings.Talkers);
+    if (epochs && refresh) {
         RefreshAfterEpoch();
         m_services.Windows.RefreshesDone();
         m_services.Ui.Yield();
     }
     if (m_gps.RouteComplete)
         m_services.Ui.Yield();
-    return epoch;
+    return refresh && outcome == DispatchResult::Decoded;
 }
 
 bool InputPump::EndOfLog()

@@ -108,7 +108,7 @@ private:
     // The next line into m_held; false at the end of the log.
     bool NextLine();
     // Dispatches m_held; with `epochs`, refreshes the windows after an
-    // accepted GGA. True when the line closed an epoch.
+    // accepted GGA. True when the line was a GGA that closed an epoch.
     bool DispatchHeld(bool epochs);
     bool EndOfLog();
     bool LogVanished();

@@ -184,7 +184,8 @@ TEST_F(Replay, RealTimePacesTenthsByTheirStampsAndBadStampsNeitherWaitLongNorSpi
 
 TEST_F(Replay, PauseHoldsMidEpochAndEachStepReadsThroughTheNextGGA)
 {
-    Load({Rmc("120001"), Gga("120001"), Rmc("120002"), Gga("120002"), Rmc("120003"), Gga("120003")});
+    // A line without a checksum after a GGA refreshes again but ends no epoch.
+    Load({Rmc("120001"), Gga("120001"), Rmc("120002"), Gga("120002"), "$PGRMZ,848,f,3", Rmc("120003"), Gga("120003")});
     rig.Settings.ShowingDataStat = FlagSet;
     rig.Ui.OnYield = [&] { if (rig.Raw.Lines.size() == 3) rig.Pump.Pause(); };
     rig.Pump.Start();
@@ -194,7 +195,7 @@ TEST_F(Replay, PauseHoldsMidEpochAndEachStepReadsThroughTheNextGGA)
     EXPECT_EQ(rig.Raw.Lines.size(), 3u) << "a tick reads nothing while paused";
 
     const struct { std::size_t lines; std::size_t refreshes; const char* utc; } steps[] = {
-        {4, 2, "120002"}, {6, 3, "120003"}, {6, 3, "120003"}};
+        {4, 2, "120002"}, {7, 4, "120003"}, {7, 4, "120003"}};
     for (const auto& step : steps) {
         const int paints = rig.Windows.Paints;
         rig.Pump.Step();
