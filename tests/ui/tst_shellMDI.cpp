@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, ExitDuringAFastReplayStopsTheInputFirst)
         if (pops.size() == ExitAt)
             QTimer::singleShot(0, [&] { Action("mnuExit")->trigger(), exited = true; });
         counted.TimerPop(w);
-    }});
+    }, counted.Paint, counted.ResetModel});
     ASSERT_TRUE(QTest::qWaitFor([&] { return exited && !app->Pump().Running(); }, 30000));
 
     std::ifstream recorded(recording.toStdString(), std::ios::binary);
