@@ -1,6 +1,8 @@
 // Times a fast replay through the program as it runs for a user: the real
 // pump, dispatcher and windows, with the raw NMEA window open at its default
-// limit (and, with --all-windows, every registered display window).
+// limit (and, with --all-windows, every registered display window). With
+// every window open it then replays the log again painting after every
+// epoch, and checks that every window ends up showing the same.
 // With --gnss the generated log is that of a multi-GNSS receiver of today
 // (about 40 satellites of four systems), replayed with every talker.
 // With --long-term it compares the replay (raw window open, settings in a
@@ -9,8 +11,10 @@
 #include "app/TrakoraApplication.h"
 #include "app/frmNMEA_Raw.h"
 #include "common/QtSettingsStore.h"
+#include "WindowsShown.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -24,6 +28,7 @@
 #include <string>
 
 using namespace trakora;
+using trakora::testing::WindowsShown;
 
 namespace {
 
@@ -125,6 +130,57 @@ int CompareLongTerm(const QString& logPath, const LogCounts& counts)
     return 0;
 }
 
+struct ReplayRun {
+    double Seconds = -1; // -1: the replay did not run to its end
+    double ProcessorSeconds = 0;
+    QStringList Shown;
+    int RawLines = 0;
+    int RawLimit = 0;
+    long long Paints = 0;
+};
+
+ReplayRun ReplayOnce(const QString& logPath, bool allWindows, bool paintEveryRefresh, bool gnss)
+{
+    CountedMessages messages;
+    auto store = std::make_unique<MemorySettingsStore>();
+    store->Save("Showing", "NMEA_Raw", "-1");
+    if (gnss)
+        store->Save("Options", "Talkers", "ALL");
+    TrakoraApplication app(std::move(store), &messages);
+    app.PaintEveryRefresh(paintEveryRefresh);
+    app.Launch();
+    if (allWindows) {
+        app.MainWindow().findChild<QAction*>(QStringLiteral("mnuShowAll"))->trigger();
+        // With the histograms, whose texts change only when their bars move.
+        if (QWidget* satInfo = app.MainWindow().OpenWindow(WindowKind::SatInfo))
+            satInfo->findChild<QCheckBox*>(QStringLiteral("chkExtended"))->click();
+    }
+    QApplication::processEvents();
+
+    ProgramSettings& settings = app.Settings();
+    settings.FileInput = FlagSet;
+    ChooseReplaySpeed(settings, ReplaySpeed::Max);
+    settings.InputFileName = logPath.toStdString();
+    QElapsedTimer clock;
+    clock.start();
+    const std::clock_t processorStart = std::clock();
+    app.Pump().Start();
+    ReplayRun run;
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    run.ProcessorSeconds = static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC;
+    if (messages.Last != "End of file." || app.RawWindow() == nullptr) {
+        std::fprintf(stderr, "the replay did not run to the end (%s)\n", messages.Last.c_str());
+        return run;
+    }
+    run.Seconds = seconds;
+    run.Paints = app.PaintCount();
+    QApplication::processEvents();
+    run.Shown = WindowsShown(app);
+    run.RawLines = app.RawWindow()->LineCount();
+    run.RawLimit = app.RawWindow()->Limit();
+    return run;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -160,41 +216,21 @@ int main(int argc, char** argv)
     if (longTerm)
         return CompareLongTerm(logPath, counts);
 
-    CountedMessages messages;
-    auto store = std::make_unique<MemorySettingsStore>();
-    store->Save("Showing", "NMEA_Raw", "-1");
-    if (gnss)
-        store->Save("Options", "Talkers", "ALL");
-    TrakoraApplication app(std::move(store), &messages);
-    app.Launch();
-    if (allWindows)
-        app.MainWindow().findChild<QAction*>(QStringLiteral("mnuShowAll"))->trigger();
-    QApplication::processEvents();
-
-    ProgramSettings& settings = app.Settings();
-    settings.FileInput = FlagSet;
-    settings.ReadRealTime = FlagClear;
-    settings.InputFileName = logPath.toStdString();
-    QElapsedTimer clock;
-    clock.start();
-    const std::clock_t processorStart = std::clock();
-    app.Pump().Start();
-    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    const double processorSeconds = static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC;
-    if (messages.Last != "End of file." || app.RawWindow() == nullptr) {
-        std::fprintf(stderr, "the replay did not run to the end (%s)\n", messages.Last.c_str());
+    const ReplayRun run = ReplayOnce(logPath, allWindows, false, gnss);
+    if (run.Seconds < 0)
         return 1;
-    }
-    std::printf("raw window lines kept: %d (limit %d)\n", app.RawWindow()->LineCount(), app.RawWindow()->Limit());
+    std::printf("raw window lines kept: %d (limit %d)\n", run.RawLines, run.RawLimit);
     Report(allWindows ? (gnss ? "pump, all windows, all GNSS" : "pump, all windows open") : "pump, raw window open",
-           seconds, counts);
+           run.Seconds, counts);
     // On a machine shared with other work the processor time is the steadier figure.
-    Report("  the same, processor time", processorSeconds, counts);
+    Report("  the same, processor time", run.ProcessorSeconds, counts);
+    std::printf("windows painted %lld times\n", run.Paints);
 
 #ifdef TRAKORA_REPLAY_TOOL
     QProcess tool;
     tool.setStandardOutputFile(QProcess::nullDevice());
-    clock.restart();
+    QElapsedTimer clock;
+    clock.start();
     QStringList toolArguments{logPath};
     if (gnss)
         toolArguments << QStringLiteral("--talkers") << QStringLiteral("all");
@@ -202,5 +238,23 @@ int main(int argc, char** argv)
     if (tool.waitForFinished(120000) && tool.exitCode() == 0)
         Report("trakora-replay (no windows)", static_cast<double>(clock.nsecsElapsed()) / 1e9, counts);
 #endif
-    return 0;
+
+    if (!allWindows)
+        return 0;
+    // The same replay painted after every epoch must leave every window alike.
+    const ReplayRun reference = ReplayOnce(logPath, true, true, gnss);
+    if (reference.Seconds < 0)
+        return 1;
+    Report("painted after every epoch", reference.Seconds, counts);
+    std::printf("windows painted %lld times\n", reference.Paints);
+    int differences = 0;
+    for (qsizetype i = 0; i < std::max(run.Shown.size(), reference.Shown.size()); ++i) {
+        const QString fast = i < run.Shown.size() ? run.Shown[i] : QString();
+        const QString every = i < reference.Shown.size() ? reference.Shown[i] : QString();
+        if (fast != every && ++differences <= 10)
+            std::printf("differs:\n  once a frame: %s\n  every epoch:  %s\n", qPrintable(fast), qPrintable(every));
+    }
+    std::printf("final state of every window (%lld controls): %s\n", static_cast<long long>(run.Shown.size()),
+                differences == 0 ? "the same as painted after every epoch" : "DIFFERENT");
+    return differences == 0 ? 0 : 1;
 }

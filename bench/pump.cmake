@@ -2,10 +2,13 @@
 # lines per second and milliseconds per GGA epoch (decode, refresh, yield).
 #   bench_pump [LOG] [--all-windows | --long-term] [--gnss]
 # Without LOG a one-hour log is generated first (with --gnss, that of a
-# receiver of four systems, replayed with every talker).
+# receiver of four systems, replayed with every talker). The figure to keep
+# is a Release build on a day's log:
+#   gen-nmea.py --seconds 86400 > day.TKL && bench_pump day.TKL --all-windows
 if(TARGET trakora_app)
     add_executable(bench_pump ${CMAKE_CURRENT_LIST_DIR}/bench_pump.cpp)
     target_link_libraries(bench_pump PRIVATE trakora_app)
+    target_include_directories(bench_pump PRIVATE ${CMAKE_SOURCE_DIR}/tests/ui)
     if(EXISTS ${CMAKE_SOURCE_DIR}/tools/gen-nmea.py)
         set(TRAKORA_GEN_NMEA ${CMAKE_SOURCE_DIR}/tools/gen-nmea.py)
     else()

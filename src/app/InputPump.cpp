@@ -3,6 +3,7 @@
 #include "app/SerialOpenFailure.h"
 #include "nmea/TalkerMatch.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace trakora {
@@ -36,6 +37,15 @@ void InputPump::Start()
     m_settings.InputRunning = FlagSet;
     if (m_counters)
         m_counters->Start();
+    m_paused = false;
+    m_stepsPending = 0;
+    m_seekTarget.reset();
+    m_fractionSeen = false;
+    m_readUpTo = 0;
+    m_lineReadBefore = false;
+    m_dispatcher.SuspendRecording(false);
+    ForgetHeldLine();
+    m_progress.Restart();
 
     if (m_settings.FileInput) {
         if (m_settings.InputFileNumber < 0)
@@ -68,12 +78,19 @@ void InputPump::Continue()
     m_settings.InputRunning = FlagSet;
     if (m_counters)
         m_counters->Resume();
+    m_paused = false;
+    m_stepsPending = 0;
+    m_pacer.Restart();
+    m_lineReadBefore = false;
+    m_dispatcher.SuspendRecording(false);
 
     // A source closed by Stop (or never opened) is opened again; a log
     // resumes at the line after the last one read.
     if (m_settings.FileInput) {
         if (!m_services.InputLog.IsOpen()) {
             const bool resume = m_stoppedInputPosition >= 0 && m_stoppedInputName == m_settings.InputFileName;
+            if (!resume)
+                m_readUpTo = 0;
             if (m_settings.InputFileNumber < 0)
                 m_settings.InputFileNumber = FreeFileNumber();
             if (!OpenInputLog(resume ? m_stoppedInputPosition : 0))
@@ -93,12 +110,17 @@ void InputPump::Stop()
 {
     m_settings.InputRunning = FlagClear;
     HaltCounters();
+    m_seekTarget.reset();
+    m_stepsPending = 0;
     if (m_services.InputLog.IsOpen()) {
         m_stoppedInputName = m_settings.InputFileName;
-        m_stoppedInputPosition = m_services.InputLog.Position();
+        // A line read but not dispatched yet is read again by Continue.
+        m_stoppedInputPosition = m_held ? m_held->Offset : m_services.InputLog.Position();
         m_services.InputLog.Close();
     }
+    ForgetHeldLine();
     m_services.OutputLog.Close();
+    m_services.Windows.PaintNow();
 }
 
 void InputPump::Run()
@@ -107,6 +129,10 @@ void InputPump::Run()
         return;
     RunGuard guard(m_inRun);
 
+    if (m_settings.FileInput) {
+        m_services.Windows.SetPaintPace(PaceFor());
+        m_progress.MaxRunStarted(m_services.InputLog.Position(), m_services.Ticks.Milliseconds());
+    }
     for (;;) {
         if (!m_settings.InputRunning)
             return;
@@ -114,7 +140,32 @@ void InputPump::Run()
             RunSerial();
             return;
         }
-        const bool more = m_settings.ReadRealTime ? TimedReplayStep() : FastReplayStep();
+        if (m_seekTarget) {
+            Rebuild();
+            continue;
+        }
+        if (m_paused) {
+            if (m_stepsPending > 0 && StepEpoch())
+                continue;
+            m_services.Windows.PaintNow();
+            return;
+        }
+        // Real time paces a log with tenths of seconds by its stamps: the
+        // next line tells before it is read on.
+        if (!m_fractionSeen && EffectiveReplaySpeed(m_settings) == ReplaySpeed::RealTime)
+            NextLine();
+        bool more = true;
+        switch (CurrentPacing()) {
+        case Pacing::Fast:
+            more = FastReplayStep();
+            break;
+        case Pacing::ClockDigit:
+            more = TimedReplayStep();
+            break;
+        case Pacing::Stamps:
+            more = PacedReplayStep(SpeedFactor(EffectiveReplaySpeed(m_settings)));
+            break;
+        }
         if (!more)
             return;
     }
@@ -136,7 +187,13 @@ void InputPump::Timer1Tick()
 {
     m_services.Timer1.Disarm();
     Run();
-    RefreshIfShowing(DisplayWindow::LongTerm, m_settings.ShowingLongTerm);
+    // Replays paced by their stamps refresh after every epoch instead.
+    if (m_settings.FileInput && CurrentPacing() != Pacing::ClockDigit) {
+        ++m_tickCount;
+        return;
+    }
+    if (LongTermMayRun())
+        RefreshIfShowing(DisplayWindow::LongTerm, m_settings.ShowingLongTerm);
     if (m_tickCount % 2 == 0) {
         RefreshIfShowing(DisplayWindow::DataStat, m_settings.ShowingDataStat);
         RefreshIfShowing(DisplayWindow::ShowPos, m_settings.ShowingShowPos);
@@ -144,6 +201,7 @@ void InputPump::Timer1Tick()
     }
     if (m_tickCount % 5 == 0)
         RefreshIfShowing(DisplayWindow::SatPos, m_settings.ShowingSatPos);
+    m_services.Windows.RefreshesDone();
     ++m_tickCount;
 }
 
@@ -193,25 +251,21 @@ void InputPump::RunSerial()
     }
     m_settings.SyncWaitPending = FlagSet;
     m_services.Timer1.Arm(TickInterval);
+    m_services.Windows.RefreshesDone();
     m_services.Ui.Yield();
 }
 
 bool InputPump::FastReplayStep()
 {
-    if (m_services.InputLog.AtEnd()) {
-        HaltCounters();
-        m_services.Ui.ShowMessage("End of file.");
-        return false;
+    if (!NextLine())
+        return EndOfLog();
+    DispatchHeld(true);
+    // Reading on at full speed, a vanished log is noticed now and then.
+    if (++m_linesSinceCheck >= 4096) {
+        m_linesSinceCheck = 0;
+        if (LogVanished())
+            return false;
     }
-    std::string line;
-    m_services.InputLog.ReadLine(line);
-    Dispatch(line);
-    if (IsAcceptedGga(m_gps.SentenceField[0], m_settings.Talkers)) {
-        RefreshAfterEpoch();
-        m_services.Ui.Yield();
-    }
-    if (m_gps.RouteComplete)
-        m_services.Ui.Yield();
     return true;
 }
 
@@ -227,19 +281,244 @@ bool InputPump::TimedReplayStep()
     if (!RealTimeSyncCheck()) {
         m_settings.SyncWaitPending = FlagSet;
         m_services.Timer1.Arm(TickInterval);
+        m_services.Windows.RefreshesDone();
+        LogVanished();
         return false;
     }
-    if (m_services.InputLog.AtEnd()) {
-        HaltCounters();
-        m_services.Ui.ShowMessage("End of file.");
+    if (!NextLine())
+        return EndOfLog();
+    DispatchHeld(false);
+    return true;
+}
+
+bool InputPump::PacedReplayStep(int factor)
+{
+    if (!NextLine())
+        return EndOfLog();
+    const std::int64_t now = m_services.Ticks.Milliseconds();
+    if (!m_held->Due)
+        m_held->Due = m_pacer.DueAt(m_held->Stamp, now, factor);
+    if (*m_held->Due > now) {
+        m_services.Timer1.Arm(static_cast<int>(std::min(*m_held->Due - now, ReplayPacer::LongestWait)));
+        m_services.Windows.RefreshesDone();
+        LogVanished();
         return false;
     }
-    std::string line;
-    m_services.InputLog.ReadLine(line);
-    Dispatch(line);
+    DispatchHeld(true);
+    return true;
+}
+
+bool InputPump::StepEpoch()
+{
+    --m_stepsPending;
+    for (;;) {
+        if (!m_settings.InputRunning)
+            return false;
+        if (!NextLine()) {
+            m_stepsPending = 0;
+            return EndOfLog();
+        }
+        if (DispatchHeld(true))
+            break;
+    }
+    m_services.Windows.PaintNow();
+    return true;
+}
+
+// The state at a point of the log is what a replay from its start makes of
+// the lines before it, so the receiver and the windows start afresh.
+void InputPump::Rebuild()
+{
+    LineFileReader& log = m_services.InputLog;
+    const long long target = *m_seekTarget;
+    m_seekTarget.reset();
+    ForgetHeldLine();
+    if (!log.Seek(0))
+        return;
+    m_rebuilding = true;
+    m_services.Windows.SetPaintPace(PaintPace::Suspended);
+    m_services.Windows.ResetWindows();
+    m_dispatcher.ForgetReceiver();
+    m_settings.GaugeFloor.fill(32);
+    m_settings.LastGaugePRN.fill(0);
+    m_progress.Restart();
+    while (m_settings.InputRunning && !m_seekTarget && log.Position() < target && NextLine())
+        DispatchHeld(true);
+    m_rebuilding = false;
+    m_pacer.Restart();
+    m_services.Windows.SetPaintPace(PaceFor());
+    m_progress.MaxRunStarted(log.Position(), m_services.Ticks.Milliseconds());
+    if (!m_seekTarget)
+        m_services.Windows.PaintNow();
+}
+
+bool InputPump::NextLine()
+{
+    if (m_held)
+        return true;
+    LineFileReader& log = m_services.InputLog;
+    if (log.AtEnd())
+        return false;
+    HeldLine line;
+    line.Offset = log.Position();
+    log.ReadLine(line.Text);
+    line.After = log.Position();
+    line.Stamp = LineTimeStamp(line.Text);
+    if (line.Stamp && line.Stamp->Fraction)
+        m_fractionSeen = true;
+    m_held = std::move(line);
+    return true;
+}
+
+bool InputPump::DispatchHeld(bool epochs)
+{
+    const HeldLine line = std::move(*m_held);
+    m_held.reset();
+    m_progress.LineRead(line.After, line.Stamp);
+    // A rebuild reads lines already recorded; so does a replay after a seek back.
+    m_lineReadBefore = m_rebuilding || line.Offset < m_readUpTo;
+    m_readUpTo = std::max(m_readUpTo, line.After);
+    m_dispatcher.SuspendRecording(m_lineReadBefore);
+    const DispatchResult::Kind outcome = Dispatch(line.Text).Outcome;
+    // A line without a checksum leaves the last GGA's fields in place: it
+    // refreshes the windows again, but only a GGA decoded now closes an epoch.
+    const bool refresh = IsAcceptedGga(m_gps.SentenceField[0], m_settings.Talkers);
+    if (epochs && refresh) {
+        RefreshAfterEpoch();
+        m_services.Windows.RefreshesDone();
+        m_services.Ui.Yield();
+    }
     if (m_gps.RouteComplete)
         m_services.Ui.Yield();
+    return refresh && outcome == DispatchResult::Decoded;
+}
+
+bool InputPump::EndOfLog()
+{
+    m_services.Windows.PaintNow();
+    if (!LogVanished()) {
+        HaltCounters();
+        m_services.Ui.ShowMessage("End of file.");
+    }
+    return false;
+}
+
+// A log deleted or replaced while it is replayed ends the replay; what was
+// decoded from it stays.
+bool InputPump::LogVanished()
+{
+    if (!m_services.InputLog.Vanished())
+        return false;
+    const std::string name = m_settings.InputFileName;
+    Stop();
+    m_services.Ui.ShowMessage("The input file " + name + " is no longer there." + m_settings.DoubleLineBreak +
+                              "The replay has ended; everything read from it so far is kept.");
     return true;
+}
+
+InputPump::Pacing InputPump::CurrentPacing() const
+{
+    switch (EffectiveReplaySpeed(m_settings)) {
+    case ReplaySpeed::Max:
+        return Pacing::Fast;
+    case ReplaySpeed::RealTime:
+        return m_fractionSeen ? Pacing::Stamps : Pacing::ClockDigit;
+    default:
+        return Pacing::Stamps;
+    }
+}
+
+PaintPace InputPump::PaceFor() const
+{
+    if (m_rebuilding)
+        return PaintPace::Suspended;
+    const ReplaySpeed speed = EffectiveReplaySpeed(m_settings);
+    return speed == ReplaySpeed::Max || speed == ReplaySpeed::X60 ? PaintPace::OncePerFrame : PaintPace::EveryRefresh;
+}
+
+void InputPump::ForgetHeldLine()
+{
+    m_held.reset();
+    m_pacer.Restart();
+}
+
+bool InputPump::ReplayingLog() const
+{
+    return m_settings.FileInput && m_services.InputLog.IsOpen();
+}
+
+void InputPump::SetSpeed(ReplaySpeed speed)
+{
+    ChooseReplaySpeed(m_settings, speed);
+    m_pacer.Restart();
+    if (m_held)
+        m_held->Due.reset();
+    if (!m_settings.FileInput)
+        return;
+    if (!m_rebuilding)
+        m_services.Windows.SetPaintPace(PaceFor());
+    // A replay waiting for its next line goes on at the new speed at once.
+    if (!m_inRun && m_services.Timer1.Interval() > 0) {
+        m_services.Timer1.Disarm();
+        Run();
+    }
+}
+
+void InputPump::Pause()
+{
+    if (!ReplayingLog() || !m_settings.InputRunning || m_paused)
+        return;
+    m_paused = true;
+    // No tick may refresh the windows (and so sample them) while paused.
+    m_services.Timer1.Disarm();
+    // A rebuild under way paints when it is done.
+    if (!m_rebuilding)
+        m_services.Windows.PaintNow();
+}
+
+void InputPump::Resume()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    m_stepsPending = 0;
+    m_pacer.Restart();
+    if (m_held)
+        m_held->Due.reset();
+    m_settings.SyncWaitPending = FlagClear;
+    Run();
+}
+
+void InputPump::Step()
+{
+    if (!ReplayingLog() || !m_settings.InputRunning)
+        return;
+    m_paused = true;
+    m_services.Timer1.Disarm();
+    ++m_stepsPending;
+    Run();
+}
+
+void InputPump::SeekTo(long long offset)
+{
+    if (!ReplayingLog() || !m_settings.InputRunning)
+        return;
+    m_seekTarget = std::clamp(offset, 0LL, m_services.InputLog.Size());
+    m_services.Timer1.Disarm();
+    Run();
+}
+
+ReplayPosition InputPump::Position()
+{
+    ReplayPosition position;
+    if (!ReplayingLog())
+        return position;
+    position.Offset = m_held ? m_held->Offset : m_services.InputLog.Position();
+    position.Size = m_services.InputLog.Size();
+    position.ReceiverTime = m_progress.LastTime();
+    position.RemainingSeconds = m_progress.RemainingSeconds(
+        position.Offset, position.Size, SpeedFactor(EffectiveReplaySpeed(m_settings)), m_services.Ticks.Milliseconds());
+    return position;
 }
 
 DispatchResult InputPump::Dispatch(const std::string& line)
@@ -254,9 +533,15 @@ void InputPump::SetPortRate(std::int32_t baud)
     m_services.Port.SetBaudRate(baud);
 }
 
+bool InputPump::LongTermMayRun() const
+{
+    return !m_rebuilding && !m_lineReadBefore;
+}
+
 void InputPump::RefreshAfterEpoch()
 {
-    RefreshIfShowing(DisplayWindow::LongTerm, m_settings.ShowingLongTerm);
+    if (LongTermMayRun())
+        RefreshIfShowing(DisplayWindow::LongTerm, m_settings.ShowingLongTerm);
     RefreshIfShowing(DisplayWindow::DataStat, m_settings.ShowingDataStat);
     RefreshIfShowing(DisplayWindow::ShowPos, m_settings.ShowingShowPos);
     RefreshIfShowing(DisplayWindow::SatInfo, m_settings.ShowingSatInfo);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/FileResult.h"
+#include "common/FramePaintThrottle.h"
 #include "nmea/LogSink.h"
 
 #include <cstdint>
@@ -43,6 +44,13 @@ public:
     virtual int Interval() const = 0;
 };
 
+// A steady clock in milliseconds, for pacing a replay by its time stamps.
+class IElapsedClock {
+public:
+    virtual ~IElapsedClock() = default;
+    virtual std::int64_t Milliseconds() = 0;
+};
+
 // What the pump needs of the user interface.
 class IPumpUserInterface : public IMessageSink {
 public:
@@ -60,6 +68,17 @@ public:
     virtual ~IRefreshTargets() = default;
     // Runs the window's TimerPop; called only while its Showing flag is set.
     virtual void TimerPop(DisplayWindow window) = 0;
+
+    virtual void SetPaintPace(PaintPace) {}
+    // A round of refreshes (and raw lines) is done: paint it by the pace.
+    virtual void RefreshesDone() {}
+    // Paint everything pending now, whatever the pace: at a pause, a step,
+    // the end of the log, Stop, and after a seek.
+    virtual void PaintNow() {}
+    // A seek replays the log from its start: every window forgets what it
+    // gathered (statistics, tracks, raw lines) as if it had just been opened.
+    // The long-term window keeps its sums: its pass does not run meanwhile.
+    virtual void ResetWindows() {}
 };
 
 } // namespace trakora

@@ -30,9 +30,10 @@ void RegisterDisplayWindows(WindowRegistry& registry, WindowServices& services)
     registry.Register(WindowKind::ShowPos, DisplayWindowEntry::For<frmShowPosition>(services.Context));
     registry.Register(WindowKind::SatInfo, DisplayWindowEntry::For<frmSatInfo>(services.Context));
     registry.Register(WindowKind::SatPos, DisplayWindowEntry::For<frmSatPositions>(services.Context));
-    registry.Register(WindowKind::LongTerm,
-                      {[&services]() -> QWidget* { return new frmLongTerm(services.Context, services.Clock); },
-                       [](QWidget* window) { static_cast<frmLongTerm*>(window)->TimerPop(); }});
+    DisplayWindowEntry longTerm;
+    longTerm.Create = [&services]() -> QWidget* { return new frmLongTerm(services.Context, services.Clock); };
+    longTerm.Bind<frmLongTerm>();
+    registry.Register(WindowKind::LongTerm, std::move(longTerm));
 }
 
 // Each dialog exists at most once: opening it again brings it forward.

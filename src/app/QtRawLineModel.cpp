@@ -73,15 +73,16 @@ QVariant QtRawLineModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= Count())
         return {};
-    const Line& line = m_lines[static_cast<std::size_t>(index.row())];
+    const RawLine& line = m_lines[static_cast<std::size_t>(index.row())];
     const bool marked = line.Mark != RawMark::None;
+    const auto text = [&line] { return QString::fromUtf8(line.Text.data(), static_cast<qsizetype>(line.Text.size())); };
     switch (role) {
     case Qt::DisplayRole:
-        return marked ? Symbol(line.Mark) + QLatin1Char(' ') + line.Text : line.Text;
+        return marked ? Symbol(line.Mark) + QLatin1Char(' ') + text() : text();
     case RawTextRole:
-        return line.Text;
+        return text();
     case Qt::AccessibleTextRole:
-        return marked ? Meaning(line.Mark) + QStringLiteral(": ") + line.Text : line.Text;
+        return marked ? Meaning(line.Mark) + QStringLiteral(": ") + text() : text();
     case Qt::ToolTipRole:
         return marked ? Meaning(line.Mark) : QVariant();
     case Qt::ForegroundRole:
@@ -95,14 +96,19 @@ QVariant QtRawLineModel::data(const QModelIndex& index, int role) const
     }
 }
 
-void QtRawLineModel::Append(const QString& line, RawMark mark)
+void QtRawLineModel::Append(std::deque<RawLine>& lines)
 {
+    if (lines.empty())
+        return;
     const int row = Count();
-    beginInsertRows(QModelIndex(), row, row);
-    m_lines.push_back({line, mark});
-    if (line.size() > m_longest.size())
-        m_longest = line;
+    beginInsertRows(QModelIndex(), row, row + static_cast<int>(lines.size()) - 1);
+    for (RawLine& line : lines) {
+        if (line.Text.size() > m_longest.size())
+            m_longest = line.Text;
+        m_lines.push_back(std::move(line));
+    }
     endInsertRows();
+    lines.clear();
 }
 
 void QtRawLineModel::MarkLast(RawMark mark)

@@ -1,21 +1,21 @@
 #pragma once
 
+#include "app/RawLineBuffer.h"
+
 #include <QAbstractListModel>
 #include <QString>
 
 #include <deque>
+#include <string>
 
 namespace trakora {
 
 struct DispatchResult;
 
-// What the dispatcher made of a line that was not decoded. The mark is shown
-// as a symbol before the line and a colour, never stored with the line.
-enum class RawMark : quint8 { None, BadChecksum, NoChecksum, Damaged, Ignored, OtherTalker };
-
 RawMark MarkFor(const DispatchResult& result);
 
-// The lines of the raw NMEA list, oldest first, each with its mark.
+// The lines of the raw NMEA list, oldest first, as received (UTF-8), each
+// with its mark. Only the rows the list shows are turned into text for it.
 // Appending at the end and dropping from the front are both cheap, so the
 // list can hold tens of thousands of lines.
 class QtRawLineModel : public QAbstractListModel {
@@ -29,26 +29,23 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     int Count() const { return static_cast<int>(m_lines.size()); }
-    void Append(const QString& line, RawMark mark = RawMark::None);
+    // Takes the lines over.
+    void Append(std::deque<RawLine>& lines);
     // Marks the newest line.
     void MarkLast(RawMark mark);
     // Drops up to n of the oldest lines.
     void RemoveOldest(int n);
     // The longest line appended so far (still held or not): the list is made
     // wide enough for it.
-    const QString& Longest() const { return m_longest; }
+    QString Longest() const { return QString::fromUtf8(m_longest.data(), static_cast<qsizetype>(m_longest.size())); }
 
     // The symbol put before a marked line, and what it means in words.
     static QString Symbol(RawMark mark);
     static QString Meaning(RawMark mark);
 
 private:
-    struct Line {
-        QString Text;
-        RawMark Mark = RawMark::None;
-    };
-    std::deque<Line> m_lines;
-    QString m_longest;
+    std::deque<RawLine> m_lines;
+    std::string m_longest;
 };
 
 } // namespace trakora

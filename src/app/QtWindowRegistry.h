@@ -21,15 +21,44 @@ constexpr int WindowKindCount = 7;
 //
 // For<W> needs `W(ProgramContext&, QWidget* parent = nullptr)` and a public
 // `void TimerPop()`. A kind without an entry opens nothing.
+//
+// Painting once a frame: a window whose model (what each epoch changes:
+// statistics, tracks, the texts it will show) is kept apart from its
+// controls offers public `void UpdateModel()` (no control is touched) and
+// `void Paint()` (the controls made to show the model, only what differs),
+// with TimerPop() doing both for callers of its own. For<W> finds the pair:
+// the pump's refresh then runs UpdateModel after every epoch and the frame
+// painter runs Paint after every refresh, at most once a frame in fast
+// replays, or not at all while a seek rebuilds the state. A window that also
+// offers `void ResetModel()` (back to its state when just opened) is reset
+// before such a rebuild. A window without the pair paints in TimerPop.
 struct DisplayWindowEntry {
     std::function<QWidget*()> Create;
     std::function<void(QWidget*)> TimerPop;
+    std::function<void(QWidget*)> Paint;
+    std::function<void(QWidget*)> ResetModel;
 
     template <class W, class Context>
     static DisplayWindowEntry For(Context& context)
     {
-        return {[&context]() -> QWidget* { return new W(context); },
-                [](QWidget* window) { static_cast<W*>(window)->TimerPop(); }};
+        DisplayWindowEntry entry;
+        entry.Create = [&context]() -> QWidget* { return new W(context); };
+        entry.Bind<W>();
+        return entry;
+    }
+
+    // The refresh, paint and reset operations W offers.
+    template <class W>
+    void Bind()
+    {
+        if constexpr (requires(W& w) { w.UpdateModel(); w.Paint(); }) {
+            TimerPop = [](QWidget* window) { static_cast<W*>(window)->UpdateModel(); };
+            Paint = [](QWidget* window) { static_cast<W*>(window)->Paint(); };
+        } else {
+            TimerPop = [](QWidget* window) { static_cast<W*>(window)->TimerPop(); };
+        }
+        if constexpr (requires(W& w) { w.ResetModel(); })
+            ResetModel = [](QWidget* window) { static_cast<W*>(window)->ResetModel(); };
     }
 };
 

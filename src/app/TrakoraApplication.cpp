@@ -49,7 +49,7 @@ TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IM
     m_store->ReportWriteFailuresTo(&m_messages);
     m_pump = std::make_unique<InputPump>(
         *m_gps, m_settings, m_parse, m_dispatcher,
-        PumpServices{m_port, m_inputLog, m_outputLog, m_clock, m_timer1, m_velmor, m_ui, m_refresh});
+        PumpServices{m_port, m_inputLog, m_outputLog, m_clock, m_timer1, m_velmor, m_ui, m_refresh, m_ticks});
     m_dispatcher.SetCounters(&m_counters);
     m_pump->SetStreamCounters(&m_counters);
 
@@ -73,6 +73,9 @@ TrakoraApplication::TrakoraApplication(std::unique_ptr<ISettingsStore> store, IM
     m_statusTimer.setObjectName(QStringLiteral("tmrStatus"));
     m_statusTimer.setInterval(StatusInterval);
     QObject::connect(&m_statusTimer, &QTimer::timeout, [this] { RefreshStatus(); });
+    m_replayControls = new QtReplayControls(*m_mainWindow, *m_mainWindow->InputMenu(),
+                                            m_mainWindow->ExitSeparator(), *m_pump, m_settings);
+    m_replayControls->OnVisibilityChanged([this] { m_mainWindow->FitToBars(); });
 }
 
 TrakoraApplication::~TrakoraApplication()
@@ -104,6 +107,7 @@ void TrakoraApplication::Launch(const RunOptions& options)
         m_port.SetDeviceOverride(options.PortDevice);
     }
 
+    m_replayControls->Update();
     m_mainWindow->show();
     RefreshStatus();
     m_statusTimer.start();
@@ -152,9 +156,11 @@ void TrakoraApplication::RegisterRawWindow()
 
 void TrakoraApplication::RegisterHealthWindow()
 {
-    m_registry.Register(WindowKind::Health,
-                        {[this]() -> QWidget* { return new frmHealth(m_context, m_counters, m_monotonic); },
-                         [](QWidget* window) { static_cast<frmHealth*>(window)->TimerPop(); }});
+    // Refreshed by the status timer, not by the epochs: nothing to paint or reset.
+    DisplayWindowEntry entry;
+    entry.Create = [this]() -> QWidget* { return new frmHealth(m_context, m_counters, m_monotonic); };
+    entry.TimerPop = [](QWidget* window) { static_cast<frmHealth*>(window)->TimerPop(); };
+    m_registry.Register(WindowKind::Health, std::move(entry));
 }
 
 void TrakoraApplication::RefreshStatus()
@@ -164,6 +170,41 @@ void TrakoraApplication::RefreshStatus()
     if (QWidget* health = m_mainWindow->OpenWindow(WindowKind::Health))
         if (const DisplayWindowEntry& entry = m_registry.Entry(WindowKind::Health); entry.TimerPop)
             entry.TimerPop(health);
+}
+
+TrakoraApplication::RefreshTargets::RefreshTargets(TrakoraApplication& app)
+    : m_app(app), m_painter(app.m_ticks, [this] { PaintAll(); })
+{
+}
+
+void TrakoraApplication::RefreshTargets::SetPaintPace(PaintPace pace)
+{
+    m_painter.SetPace(m_everyRefresh && pace == PaintPace::OncePerFrame ? PaintPace::EveryRefresh : pace);
+}
+
+void TrakoraApplication::RefreshTargets::PaintAll()
+{
+    ++m_paints;
+    for (int k = 0; k < WindowKindCount; ++k) {
+        const auto kind = static_cast<WindowKind>(k);
+        const DisplayWindowEntry& entry = m_app.m_registry.Entry(kind);
+        if (QWidget* open = m_app.m_mainWindow->OpenWindow(kind); open && entry.Paint)
+            entry.Paint(open);
+    }
+    if (m_app.m_rawWindow)
+        m_app.m_rawWindow->Paint();
+}
+
+void TrakoraApplication::RefreshTargets::ResetWindows()
+{
+    for (int k = 0; k < WindowKindCount; ++k) {
+        const auto kind = static_cast<WindowKind>(k);
+        const DisplayWindowEntry& entry = m_app.m_registry.Entry(kind);
+        if (QWidget* open = m_app.m_mainWindow->OpenWindow(kind); open && entry.ResetModel)
+            entry.ResetModel(open);
+    }
+    if (m_app.m_rawWindow)
+        m_app.m_rawWindow->ClearLines();
 }
 
 void TrakoraApplication::RefreshTargets::TimerPop(DisplayWindow window)

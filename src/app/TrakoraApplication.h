@@ -3,7 +3,9 @@
 #include "app/InputPump.h"
 #include "app/QtCommandLine.h"
 #include "app/QtDisplayWindows.h"
+#include "app/QtFramePainter.h"
 #include "app/QtPumpUserInterface.h"
+#include "app/QtReplayControls.h"
 #include "app/QtSerialPort.h"
 #include "app/QtTimer.h"
 #include "app/QtWindowRegistry.h"
@@ -56,15 +58,32 @@ public:
     // The input's status in the main window and the health window, brought
     // up to date; the status timer does it twice a second.
     void RefreshStatus();
+    QtReplayControls& ReplayControls() { return *m_replayControls; }
+    // Paints after every refresh whatever the speed: the reference that fast
+    // replays, painted once a frame, are checked against.
+    void PaintEveryRefresh(bool every) { m_refresh.PaintEveryRefresh(every); }
+    // How often the windows have been painted (for the benchmark).
+    long long PaintCount() const { return m_refresh.PaintCount(); }
 
 private:
     class RefreshTargets : public IRefreshTargets {
     public:
-        explicit RefreshTargets(TrakoraApplication& app) : m_app(app) {}
+        explicit RefreshTargets(TrakoraApplication& app);
         void TimerPop(DisplayWindow window) override;
+        void SetPaintPace(PaintPace pace) override;
+        void PaintEveryRefresh(bool every) { m_everyRefresh = every; }
+        long long PaintCount() const { return m_paints; }
+        void RefreshesDone() override { m_painter.Changed(); }
+        void PaintNow() override { m_painter.PaintNow(); }
+        void ResetWindows() override;
 
     private:
+        void PaintAll();
+
         TrakoraApplication& m_app;
+        QtFramePainter m_painter;
+        bool m_everyRefresh = false;
+        long long m_paints = 0;
     };
 
     void RegisterRawWindow();
@@ -87,6 +106,7 @@ private:
     IMonotonicClock& m_monotonic;
     StreamCounters m_counters;
     QTimer m_statusTimer;
+    QtElapsedClock m_ticks;
     QtSerialPort m_port;
     WindowRegistry m_registry;
     WindowServices m_services;
@@ -97,6 +117,7 @@ private:
     QtTimer m_velmor;
     std::unique_ptr<InputPump> m_pump;
     std::unique_ptr<frmMDI> m_mainWindow;
+    QtReplayControls* m_replayControls = nullptr; // owned by the main window
     frmNMEA_Raw* m_rawWindow = nullptr;
 };
 

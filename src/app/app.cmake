@@ -3,6 +3,8 @@
 add_library(trakora_app STATIC
     ${CMAKE_CURRENT_LIST_DIR}/QtSerialPort.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtTimer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtFramePainter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtReplayControls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtPumpUserInterface.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtCommandLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtRawLineModel.cpp

@@ -12,8 +12,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -107,26 +109,40 @@ void frmMDI::Load()
     move(TwipsToPixelsX(StoredCoordinate(m_context.Store, "Left", ScreenWidthTwips())),
          TwipsToPixelsY(StoredCoordinate(m_context.Store, "Top", ScreenHeightTwips())));
     resize(TwipsToPixelsX(WidthTwips), height());
-    FitHeightToRows();
+    FitToBars();
 }
 
 // Measured by its parts: asking the main window's own layout before the
 // window is shown would make the window system place the client area,
-// not the frame, where the window was moved to.
-void frmMDI::FitHeightToRows()
+// not the frame, where the window was moved to. The menu bar, one row for
+// each tool bar shown, and the rows shown; wide enough for the widest tool
+// bar, whose controls would otherwise hide behind its extension button.
+void frmMDI::FitToBars()
 {
+    int bars = 0;
+    int wide = TwipsToPixelsX(WidthTwips);
+    for (QToolBar* bar : findChildren<QToolBar*>()) {
+        if (!bar->isVisibleTo(this))
+            continue;
+        bar->ensurePolished(); // its controls' sizes follow the style
+        bars += bar->sizeHint().height();
+        wide = std::max(wide, bar->sizeHint().width());
+    }
+    // The layout's smallest size must know of a bar just hidden before the resize.
+    if (layout() != nullptr)
+        layout()->activate();
     // The menu bar takes more lines when the window is too narrow for one.
-    const int fitting = menuBar()->heightForWidth(width()) + centralWidget()->sizeHint().height();
-    if (height() != fitting)
-        resize(width(), fitting);
+    const QSize fitting(wide, menuBar()->heightForWidth(wide) + bars + centralWidget()->sizeHint().height());
+    if (size() != fitting)
+        resize(fitting);
 }
 
 bool frmMDI::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
-    // A row shown, hidden, added or grown.
+    // A row or bar shown, hidden, added or grown.
     if (event->type() == QEvent::LayoutRequest)
-        FitHeightToRows();
+        FitToBars();
     return handled;
 }
 
@@ -145,12 +161,14 @@ void frmMDI::BuildMenus()
 
     QMenu* input = bar->addMenu(QStringLiteral("&Input"));
     input->setObjectName(QStringLiteral("mnuInput"));
+    m_inputMenu = input;
     AddAction(input, "mnuStart", QStringLiteral("&Start New"), QKeySequence(Qt::Key_F2), [this] { Call(m_hooks.Start); });
     AddAction(input, "mnuContinue", QStringLiteral("&Continue"), QKeySequence(Qt::SHIFT | Qt::Key_F2),
               [this] { Call(m_hooks.Continue); });
     input->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     AddAction(input, "mnuStop", QStringLiteral("Sto&p"), QKeySequence(Qt::Key_F3), [this] { Call(m_hooks.Stop); });
-    input->addSeparator()->setObjectName(QStringLiteral("mnySep3"));
+    m_exitSeparator = input->addSeparator();
+    m_exitSeparator->setObjectName(QStringLiteral("mnySep3"));
     AddAction(input, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { Exit(); });
 
     QMenu* display = bar->addMenu(QStringLiteral("&Display"));

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QMenu;
 class QVBoxLayout;
 
 #include <array>
@@ -62,9 +63,15 @@ public:
 
     // The rows below the menu bar, top to bottom. A widget added here makes
     // the window taller by its height while it is shown: the client area is
-    // the menu bar and the rows shown, no more.
+    // the tool bars shown, the menu bar and the rows shown, no more.
     QVBoxLayout* Rows() const { return m_rows; }
     QtStatusIndicator& Status() const { return *m_status; }
+    // The Input menu, and its separator before Exit (more commands go above it).
+    QMenu* InputMenu() const { return m_inputMenu; }
+    QAction* ExitSeparator() const { return m_exitSeparator; }
+    // Menu bar, one row for each tool bar shown and the rows shown; wide
+    // enough for the widest tool bar.
+    void FitToBars();
 
 protected:
     bool event(QEvent* event) override;
@@ -78,7 +85,6 @@ private:
                        std::function<void()> action);
     void OpenOrRaise(WindowKind kind);
     std::optional<QPoint> FreePlace(const QWidget& window) const;
-    void FitHeightToRows();
     void WindowStateChanged();
     void ShowAll();
     void Exit();
@@ -89,6 +95,8 @@ private:
     ProgramContext& m_context;
     WindowRegistry& m_registry;
     Hooks m_hooks;
+    QMenu* m_inputMenu = nullptr;
+    QAction* m_exitSeparator = nullptr;
     int m_lastWindowState = -100;
     std::array<QPointer<QWidget>, WindowKindCount> m_windows;
     std::array<bool, WindowKindCount> m_forThisRun{};

@@ -30,7 +30,6 @@ namespace {
 
 constexpr const char* RawSection = "NMEA_Raw";
 constexpr int MinimumHeightTwips = 1215;
-constexpr int RemovalsBetweenYields = 25;
 
 const char* const LimitItems[] = {"500",   "1000",  "2000",  "4000",  "6000",  "8000",
                                   "10000", "12000", "14000", "16000", "18000", "20000",
@@ -178,11 +177,11 @@ void frmNMEA_Raw::AddRawLine(std::string_view line)
 {
     m_checkPending = true;
     if (!m_paused) {
-        AppendToList(Q(line), RawMark::None);
+        m_pending.Add(line, m_limit, m_lines.Count());
         return;
     }
     // Held back up to the limit, the oldest going first.
-    m_held.push_back({Q(line), RawMark::None});
+    m_held.push_back({std::string(line), RawMark::None});
     while (!m_held.empty() && static_cast<int>(m_held.size()) > std::max(m_limit, 1))
         m_held.pop_front();
     ++m_arrivedWhilePaused;
@@ -206,17 +205,21 @@ void frmNMEA_Raw::LineChecked(const DispatchResult& result)
     if (m_paused) {
         if (!m_held.empty())
             m_held.back().Mark = mark;
-    } else {
+    } else if (!m_pending.MarkLast(mark)) {
         m_lines.MarkLast(mark);
     }
 }
 
-void frmNMEA_Raw::AppendToList(const QString& line, RawMark mark)
+void frmNMEA_Raw::Paint()
 {
-    const int count = m_lines.Count();
-    if (count > m_limit)
-        Trim(count);
-    m_lines.Append(line, mark);
+    if (m_pending.Empty())
+        return;
+    RawLineBuffer::Batch batch = m_pending.Take(m_lines.Count());
+    // The list is laid out once for the whole batch.
+    m_txtNMEA->setUpdatesEnabled(false);
+    m_lines.RemoveOldest(batch.DropOldest);
+    m_lines.Append(batch.Lines);
+    m_txtNMEA->setUpdatesEnabled(true);
     if (m_context.Settings.RawAutoScroll)
         SelectNewest();
 }
@@ -232,12 +235,11 @@ void frmNMEA_Raw::SetPaused(bool paused)
         m_paused = true;
         m_arrivedWhilePaused = 0;
     } else {
-        while (!m_held.empty()) {
-            const HeldLine next = std::move(m_held.front());
-            m_held.pop_front();
-            AppendToList(next.Text, next.Mark);
-        }
+        for (const RawLine& next : m_held)
+            m_pending.Add(next.Text, m_limit, m_lines.Count(), next.Mark);
+        m_held.clear();
         m_paused = false;
+        Paint();
     }
     m_cmdPause->setText(m_paused ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
     ShowPausedCount();
@@ -298,6 +300,15 @@ void frmNMEA_Raw::CopySelection() const
         QApplication::clipboard()->setText(text);
 }
 
+void frmNMEA_Raw::ClearLines()
+{
+    m_pending.Clear();
+    m_held.clear();
+    m_arrivedWhilePaused = 0;
+    m_lines.RemoveOldest(m_lines.Count());
+    ShowPausedCount();
+}
+
 // Selecting and scrolling lay out the whole list, so they wait until the
 // pending events run: one selection serves every line added in between.
 void frmNMEA_Raw::SelectNewest()
@@ -316,24 +327,6 @@ void frmNMEA_Raw::SelectNewest()
                                                      QItemSelectionModel::ClearAndSelect);
         m_txtNMEA->scrollToBottom();
     });
-}
-
-// Drops 15 % of the list (200 lines when that would be over 500) in one
-// block, with the list not redrawn meanwhile.
-void frmNMEA_Raw::Trim(int count)
-{
-    int n = static_cast<int>(RoundHalfEven(count * 0.15));
-    if (n > 500)
-        n = 200;
-    m_txtNMEA->setUpdatesEnabled(false);
-    for (int removed = 0; removed < n;) {
-        const int step = std::min(RemovalsBetweenYields, n - removed);
-        m_lines.RemoveOldest(step);
-        removed += step;
-        if (step == RemovalsBetweenYields)
-            QApplication::processEvents();
-    }
-    m_txtNMEA->setUpdatesEnabled(true);
 }
 
 void frmNMEA_Raw::ChooseScroll(bool autoScroll)

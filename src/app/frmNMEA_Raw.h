@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/QtRawLineModel.h"
+#include "app/RawLineBuffer.h"
 #include "common/TrackedWindow.h"
 #include "nmea/LogSink.h"
 
@@ -28,9 +29,14 @@ public:
 
     explicit frmNMEA_Raw(ProgramContext& context, QWidget* parent = nullptr);
 
+    // Lines wait to be shown until Paint, which the frame painter calls.
     void AddRawLine(std::string_view line) override;
     void LineChecked(const DispatchResult& result) override;
+    void Paint();
+    // Empties the list (a seek replays the log from its start).
+    void ClearLines();
 
+    // Lines shown in the list.
     int LineCount() const { return m_lines.Count(); }
     // The limit now in force: the number in cboMaxNMEA, or the last valid one
     // while it holds text that is not a number.
@@ -49,18 +55,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    struct HeldLine {
-        QString Text;
-        RawMark Mark = RawMark::None;
-    };
-
     void BuildTools();
-    void AppendToList(const QString& line, RawMark mark);
     void ChooseScroll(bool autoScroll);
     void LimitTextChanged(const QString& text);
     void LimitChosen(int index);
     void SelectStoredLimit();
-    void Trim(int count);
     void SelectNewest();
     void ShowPausedCount();
     void FilterChanged(const QString& text);
@@ -75,6 +74,7 @@ private:
     QLineEdit* m_txtFilter;
     QLabel* m_lblFilterStatus;
     QPushButton* m_cmdCopy;
+    RawLineBuffer m_pending;
     QListView* m_txtNMEA;
     QRadioButton* m_optAutoScroll;
     QRadioButton* m_optFixed;
@@ -86,7 +86,7 @@ private:
     bool m_checkPending = false; // the last line added awaits its outcome
 
     bool m_paused = false;
-    std::deque<HeldLine> m_held;
+    std::deque<RawLine> m_held;
     long long m_arrivedWhilePaused = 0;
     bool m_pausedCountPending = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ReceiverOptions.h"
+#include "common/ReplaySpeed.h"
 #include "common/Version.h"
 
 #include <array>
@@ -53,6 +54,7 @@ struct ProgramSettings {
     std::array<std::string, 3> DegreeFormatNames; // entries 1..3 at [0..2]
     std::array<std::string, 3> DateFormatNames;
     std::int32_t ReadRealTime = 0;
+    ReplaySpeed ChosenReplaySpeed = ReplaySpeed::Max; // see EffectiveReplaySpeed
     std::int32_t ArrivalBeepCount = 0;
     std::string InputFileName;
     std::string InputFilePath;

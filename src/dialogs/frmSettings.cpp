@@ -351,7 +351,8 @@ void frmSettings::Accept()
     if (const std::int32_t date = PositionIn(s.DateFormatNames, m_cboDateFmt->currentText()))
         s.DateFormat = date;
 
-    s.ReadRealTime = m_chkReadRealTime->isChecked() ? FlagSet : FlagClear;
+    // The box is ticked for every replay speed but Max.
+    ApplyTimeSyncBox(s, m_chkReadRealTime->isChecked());
 
     const bool fileInput = m_optFileInput->isChecked();
     s.FileInput = fileInput ? FlagSet : FlagClear;

@@ -87,6 +87,7 @@ struct LineFileReader::Impl {
     static constexpr std::size_t ChunkSize = 64 * 1024;
 
     int Fd = -1;
+    std::string Path;
     std::vector<char> Buffer = std::vector<char>(ChunkSize);
     std::size_t Begin = 0;      // next unread byte in Buffer
     std::size_t End = 0;        // bytes of Buffer filled
@@ -134,6 +135,7 @@ FileResult LineFileReader::Open(const std::string& path)
     if (m_impl == nullptr)
         m_impl = new Impl;
     m_impl->Fd = fd;
+    m_impl->Path = path;
     m_impl->Begin = m_impl->End = 0;
     m_impl->BufferOffset = 0;
     return {};
@@ -221,6 +223,24 @@ bool LineFileReader::Seek(long long position)
     m_impl->Begin = m_impl->End = 0;
     m_impl->BufferOffset = position;
     return true;
+}
+
+long long LineFileReader::Size() const
+{
+    struct stat info {};
+    if (!IsOpen() || ::fstat(m_impl->Fd, &info) != 0)
+        return 0;
+    return static_cast<long long>(info.st_size);
+}
+
+bool LineFileReader::Vanished() const
+{
+    struct stat open {};
+    struct stat named {};
+    if (!IsOpen() || ::fstat(m_impl->Fd, &open) != 0)
+        return false;
+    return open.st_nlink == 0 || ::stat(m_impl->Path.c_str(), &named) != 0 || named.st_ino != open.st_ino ||
+           named.st_dev != open.st_dev;
 }
 
 } // namespace trakora

@@ -65,6 +65,10 @@ public:
     // Offset of the next unread byte; lets a stopped replay resume there.
     long long Position() const;
     bool Seek(long long position);
+    // Bytes in the file now (it may be growing), 0 when not open.
+    long long Size() const;
+    // True once the file read is no longer at its path (deleted, or replaced).
+    bool Vanished() const;
 
 private:
     struct Impl;

@@ -137,13 +137,22 @@ DispatchResult SentenceDispatcher::CheckAndDecode()
     result.Outcome = DispatchResult::Decoded;
     result.TableRow = row;
     // Recorded before decoding, so the line is kept whatever the decoder makes of it.
-    if ((m_settings.WriteData & GroupSwitch(m_settings, type.Group)) != 0)
+    if (!m_recordingSuspended && (m_settings.WriteData & GroupSwitch(m_settings, type.Group)) != 0)
         Record(std::string_view(m_line).substr(0, lineBreak), result);
     if (m_settings.Talkers == TalkerFilter::AllGnss && type.AllTalkersDecoder != nullptr)
         type.AllTalkersDecoder(m_gps, m_gnss);
     else
         type.Decoder(m_gps);
     return result;
+}
+
+void SentenceDispatcher::ForgetReceiver()
+{
+    m_gps = GpsState{};
+    m_gps.RouteComplete = true;
+    m_gps.SatViewComplete = true;
+    m_gnss = GnssState{};
+    m_previousFieldCount = 0;
 }
 
 SentenceDispatcher::CheckOutcome SentenceDispatcher::CheckAndSplit(const std::string& line)

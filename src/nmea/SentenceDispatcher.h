@@ -59,6 +59,12 @@ public:
 
     DispatchResult Dispatch();
 
+    // Back to the receiver state of program start (a replay rebuilt from the
+    // start of its log begins from here).
+    void ForgetReceiver();
+    // While suspended no line is recorded (a rebuild reads lines already recorded).
+    void SuspendRecording(bool suspended) { m_recordingSuspended = suspended; }
+
 private:
     enum class CheckOutcome { NoChecksum, Mismatch, Passed };
 
@@ -76,6 +82,7 @@ private:
     StreamCounters* m_counters = nullptr;
     std::string m_line;
     std::int32_t m_previousFieldCount = 0;
+    bool m_recordingSuspended = false;
 };
 
 } // namespace trakora

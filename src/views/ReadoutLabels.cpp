@@ -91,10 +91,16 @@ void Readout::Show(std::string_view utf8)
     const std::size_t nul = utf8.find('\0');
     if (nul != std::string_view::npos)
         utf8 = utf8.substr(0, nul);
-    if (utf8 == m_shown)
+    if (utf8 != m_text)
+        m_text.assign(utf8);
+}
+
+void Readout::Paint()
+{
+    if (m_text == m_painted)
         return;
-    m_shown.assign(utf8);
-    const QString text = Q(m_shown);
+    m_painted = m_text;
+    const QString text = Q(m_painted);
     m_label->setText(text);
     const QString value = text.trimmed();
     m_label->setAccessibleName(value.isEmpty() ? m_name : m_name + QLatin1Char(' ') + value);
@@ -106,18 +112,18 @@ ValidityBackground::ValidityBackground(QWidget* window, std::initializer_list<co
     for (const Readout* readout : described)
         m_described.push_back(readout->Label());
     m_window->setAutoFillBackground(true);
-    Paint(false);
+    Write(false);
 }
 
-void ValidityBackground::Show(bool valid)
+void ValidityBackground::Paint()
 {
-    if (valid != m_white)
-        Paint(valid);
+    if (m_white != m_paintedWhite)
+        Write(m_white);
 }
 
-void ValidityBackground::Paint(bool white)
+void ValidityBackground::Write(bool white)
 {
-    m_white = white;
+    m_paintedWhite = white;
     QPalette palette = m_window->palette();
     palette.setColor(QPalette::Window, white ? QColor(255, 255, 255) : QColor(255, 0, 0));
     m_window->setPalette(palette);

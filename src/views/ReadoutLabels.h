@@ -41,8 +41,10 @@ QLabel* AddValueLabel(QWidget* parent, const char* objectName, const char* acces
 QLabel* AddCaptionLabel(QWidget* parent, const char* objectName, const char* text, double left, double top,
                         double width, double height);
 
-// A label that is rewritten only when its text changes, so a steady
-// receiver costs no repaint. Text is cut at its first NUL: a receiver field
+// A label's text as the window's model holds it: Show sets the text to be
+// shown, Paint writes it to the label when it differs from what the label
+// shows, so a steady receiver costs no repaint and a fast replay writes the
+// label at most once a frame. Text is cut at its first NUL: a receiver field
 // that no sentence has filled yet shows as nothing. The label's accessible
 // name is what it is named at the start followed by the value shown
 // ("Latitude 17° 44' 52.08\"S"), so a screen reader reads the value.
@@ -50,31 +52,36 @@ class Readout {
 public:
     explicit Readout(QLabel* label);
     void Show(std::string_view utf8);
+    void Paint();
+    const std::string& Text() const { return m_text; }
     QLabel* Label() const { return m_label; }
 
 private:
     QLabel* m_label;
     QString m_name;
-    std::string m_shown;
+    std::string m_text;
+    std::string m_painted;
 };
 
 // The window background that tells valid data (white) from invalid (red).
 // The same is told in words to screen readers: the accessible description
 // of the window and of the given labels is "valid data" or "invalid data".
-// Both are written only when they change.
+// Both are written by Paint, only when they change.
 class ValidityBackground {
 public:
     // Starts red, the colour of a window that has seen no valid data yet.
     ValidityBackground(QWidget* window, std::initializer_list<const Readout*> described);
-    void Show(bool valid);
+    void Show(bool valid) { m_white = valid; }
+    void Paint();
     bool IsWhite() const { return m_white; }
 
 private:
-    void Paint(bool white);
+    void Write(bool white);
 
     QWidget* m_window;
     std::vector<QLabel*> m_described;
     bool m_white = false;
+    bool m_paintedWhite = false;
 };
 
 } // namespace trakora

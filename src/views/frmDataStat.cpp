@@ -56,13 +56,36 @@ frmDataStat::frmDataStat(ProgramContext& context, QWidget* parent)
     RestorePosition();
     // Reopened after a minimise or while input is stopped, the window shows
     // the last state at once.
-    if (ReceiverHasReported())
+    if (ReceiverHasReported()) {
         RefreshDataStat(true);
+        Paint();
+    }
 }
 
 void frmDataStat::TimerPop()
 {
+    UpdateModel();
+    Paint();
+}
+
+void frmDataStat::UpdateModel()
+{
     RefreshDataStat();
+}
+
+void frmDataStat::Paint()
+{
+    for (Readout* readout : {&m_datum, &m_validity, &m_magVar, &m_fixQuality, &m_systems})
+        readout->Paint();
+    m_background.Paint();
+}
+
+void frmDataStat::ResetModel()
+{
+    for (Readout* readout : {&m_datum, &m_validity, &m_magVar, &m_fixQuality, &m_systems})
+        readout->Show("");
+    m_shownSystems = 0;
+    m_background.Show(false);
 }
 
 void frmDataStat::RefreshDataStat(bool evenIfStopped)

@@ -20,6 +20,11 @@ public:
 
     // Refreshes the window from the receiver state; the input pump's call.
     void TimerPop();
+    // The texts and colour to show, from the receiver state.
+    void UpdateModel();
+    void Paint();
+    // Back to the look of a window just opened.
+    void ResetModel();
 
 private:
     // Does nothing while input is stopped, unless evenIfStopped.

@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QScrollArea>
 
+#include <tuple>
+
 namespace trakora {
 
 using namespace SatInfoGeometry;
@@ -32,7 +34,7 @@ QString Degrees(std::int32_t degrees)
 
 // The receiver's raw time and date, time first. A field never received holds
 // NULs, which are left out rather than drawn.
-QString TimeOfMaximum(const GpsState& gps)
+std::string TimeOfMaximum(const GpsState& gps)
 {
     std::string text;
     text.reserve(15);
@@ -44,22 +46,7 @@ QString TimeOfMaximum(const GpsState& gps)
     append(gps.UtcTime.View());
     text += " / ";
     append(gps.UtcDate.View());
-    return Q(text);
-}
-
-bool WriteText(QLabel* label, std::string& shown, std::string text)
-{
-    if (text == shown)
-        return false;
-    shown = std::move(text);
-    label->setText(Q(shown));
-    return true;
-}
-
-void WriteText(QLabel* label, const QString& text)
-{
-    if (label->text() != text)
-        label->setText(text);
+    return text;
 }
 
 void SetBold(QWidget* control, bool bold)
@@ -67,6 +54,18 @@ void SetBold(QWidget* control, bool bold)
     QFont font = control->font();
     font.setBold(bold);
     control->setFont(font);
+}
+
+void Write(QLabel* label, const std::string& text, const std::string& painted)
+{
+    if (text != painted)
+        label->setText(Q(text));
+}
+
+void Write(QLabel* label, std::int32_t number, std::int32_t painted, bool degrees = false)
+{
+    if (number != painted)
+        label->setText(degrees ? Degrees(number) : QString::number(number));
 }
 
 // The fix quality as the label shows it: "?" for every quality that is no
@@ -116,14 +115,31 @@ frmSatInfo::frmSatInfo(ProgramContext& context, QWidget* parent)
     EnableDragMove(this);
     // Reopened after a minimise or while input is stopped, the window shows
     // the last satellites at once rather than an empty grid.
-    if (ReceiverHasReported() && m_context.Gps.SatViewComplete)
+    if (ReceiverHasReported() && m_context.Gps.SatViewComplete) {
         RefreshSatInfo(RefreshKind::AtOpen);
+        Paint();
+    }
 }
 
 void frmSatInfo::TimerPop()
 {
+    UpdateModel();
+    Paint();
+}
+
+void frmSatInfo::UpdateModel()
+{
     if (m_context.Gps.SatViewComplete)
         RefreshSatInfo();
+}
+
+void frmSatInfo::ResetModel()
+{
+    m_model = Model{};
+    m_viewBinInSight = -1;
+    m_lowestTrackedElevation = 90;
+    m_maskAngle = 90;
+    SetUpForm();
 }
 
 void frmSatInfo::SetUpForm()
@@ -145,8 +161,10 @@ void frmSatInfo::ExtendedToggled(bool checked)
 {
     m_context.Store.Save(SatInfoSection, "Expanded", checked ? "1" : "0");
     ShowHideExtended();
-    if (checked)
+    if (checked) {
         RefreshSatInfo();
+        Paint();
+    }
 }
 
 void frmSatInfo::RefreshSatInfo(RefreshKind kind)
@@ -183,15 +201,8 @@ void frmSatInfo::RefreshSatInfo(RefreshKind kind)
 void frmSatInfo::ShowPrecision()
 {
     const GpsState& gps = m_context.Gps;
-    const ProgramSettings& settings = m_context.Settings;
-    const std::string suffix = UnitSuffix(settings.SmallUnit);
-    auto withError = [&](float dop, float error, const FixedText<2>& unit) {
-        return FormatNumber(dop, "###.0") + "  or  " +
-               FormatNumber(ConvertSmallUnit(error, unit.View(), settings), "#####.0") + suffix;
-    };
-    WriteText(m_lblHDOP, m_shownHDOP, withError(gps.HDOP, gps.HorizErrorEstimate, gps.HorizErrorUnit));
-    WriteText(m_lblVDOP, m_shownVDOP, withError(gps.VDOP, gps.VertErrorEstimate, gps.VertErrorUnit));
-    WriteText(m_lblPDOP, m_shownPDOP, FormatNumber(gps.PDOP, "###.0"));
+    m_model.Dilution = {true, gps.HDOP, gps.HorizErrorEstimate, gps.VDOP, gps.VertErrorEstimate, gps.PDOP,
+                        gps.HorizErrorUnit, gps.VertErrorUnit, m_context.Settings.SmallUnit};
 }
 
 void frmSatInfo::ShowFilledSlot(int slot, std::int64_t& signalTotal)
@@ -199,157 +210,68 @@ void frmSatInfo::ShowFilledSlot(int slot, std::int64_t& signalTotal)
     const int i = slot - 1;
     const GpsState& gps = m_context.Gps;
     ProgramSettings& settings = m_context.Settings;
-    SignalGauge* gauge = m_gagSatSS[i];
-    SlotShown& shown = m_slotShown[i];
+    SlotModel& shown = m_model.Slots[i];
     const std::int32_t prn = gps.SatPRN[i];
     const std::int32_t elevation = gps.SatElevation[i];
-    const std::int32_t azimuth = gps.SatAzimuth[i];
     const std::int32_t signal = gps.SatSNR[i];
     const bool used = gps.SatUsed[i];
 
     if (prn != settings.LastGaugePRN[i]) {
-        gauge->SetMaximum(SignalCeiling);
-        gauge->SetMinimum(SignalFloor);
+        shown.GaugeMaximum = SignalCeiling;
+        shown.GaugeMinimum = SignalFloor;
         settings.LastGaugePRN[i] = prn;
     }
-
-    bool describe = !shown.Filled;
-    if (!shown.Filled || prn != shown.PRN) {
-        m_lblPRN[i]->setText(QString::number(prn));
-        shown.PRN = prn;
-        describe = true;
-    }
-    if (!shown.Filled || elevation != shown.Elevation) {
-        m_lblElev[i]->setText(Degrees(elevation));
-        shown.Elevation = elevation;
-    }
-    if (!shown.Filled || azimuth != shown.Azimuth) {
-        m_lblAz[i]->setText(Degrees(azimuth));
-        shown.Azimuth = azimuth;
-    }
-    if (!shown.Filled || signal != shown.Signal) {
-        m_lblSS[i]->setText(QString::number(signal));
-        shown.Signal = signal;
-        describe = true;
-    }
     shown.Filled = true;
+    shown.PRN = prn;
+    shown.Elevation = elevation;
+    shown.Azimuth = gps.SatAzimuth[i];
+    shown.Signal = signal;
 
-    if (signal >= 1 && signal < gauge->Minimum())
-        gauge->SetMinimum(signal);
-    if (OnSky(elevation, azimuth)) {
+    if (signal >= 1 && signal < shown.GaugeMinimum)
+        shown.GaugeMinimum = signal;
+    if (OnSky(elevation, shown.Azimuth)) {
         if (prn > 0 && elevation < m_maskAngle)
             m_maskAngle = elevation;
         if (used && signal > 0 && elevation < m_lowestTrackedElevation)
             m_lowestTrackedElevation = elevation;
     }
-    const Tint colour = used ? Tint::Used : Tint::Unused;
-    if (colour != shown.Colour) {
-        ShowSlotColour(slot, colour);
-        describe = true;
-    }
+    shown.Colour = used ? Tint::Used : Tint::Unused;
 
     if (signal < 1) {
-        gauge->SetValue(gauge->Minimum());
-        if (!gauge->isHidden()) {
-            gauge->hide();
-            gauge->lower();
-        }
-    } else {
-        if (used)
-            signalTotal += signal;
-        if (signal > gauge->Maximum())
-            gauge->SetMaximum(signal);
-        if (signal - settings.GaugeFloor[i] <= 0) {
-            gauge->SetValue(gauge->Minimum());
-        } else {
-            if (gauge->isHidden()) {
-                gauge->show();
-                gauge->raise();
-            }
-            gauge->SetValue(signal);
-        }
+        shown.GaugeValue = shown.GaugeMinimum;
+        shown.GaugeVisible = false;
+        return;
     }
-    if (describe)
-        DescribeSlot(slot);
+    if (used)
+        signalTotal += signal;
+    if (signal > shown.GaugeMaximum)
+        shown.GaugeMaximum = signal;
+    if (signal - settings.GaugeFloor[i] <= 0) {
+        shown.GaugeValue = shown.GaugeMinimum;
+    } else {
+        shown.GaugeVisible = true;
+        shown.GaugeValue = signal;
+    }
 }
 
 void frmSatInfo::ShowEmptySlot(int slot)
 {
-    const int i = slot - 1;
-    SignalGauge* gauge = m_gagSatSS[i];
-    if (m_slotShown[i].Filled) {
-        for (QLabel* caption : {m_lblPRN[i], m_lblElev[i], m_lblAz[i], m_lblSS[i]})
-            caption->clear();
-        m_slotShown[i].Filled = false;
-        DescribeSlot(slot);
-    }
-    if (!gauge->isHidden()) {
-        gauge->hide();
-        gauge->lower();
-    }
-    gauge->SetMaximum(SignalCeiling);
-    gauge->SetMinimum(SignalFloor);
-    m_context.Settings.GaugeFloor[i] = SignalFloor;
-}
-
-void frmSatInfo::ShowSlotColour(int slot, Tint colour)
-{
-    const int i = slot - 1;
-    const QColor text = colour == Tint::Used ? QApplication::palette().color(QPalette::WindowText) : UnusedTextColor;
-    // Italics tell an unused satellite from a used one without the colour.
-    for (QLabel* caption : {m_lblPRN[i], m_lblElev[i], m_lblAz[i], m_lblSS[i]}) {
-        SetForeColor(caption, text);
-        QFont font = caption->font();
-        font.setItalic(colour == Tint::Unused);
-        caption->setFont(font);
-    }
-    m_gagSatSS[i]->SetForeColor(colour == Tint::Used ? UsedGaugeColor : UnusedGaugeColor);
-    m_slotShown[i].Colour = colour;
-}
-
-// Screen readers get in words what the grid shows by position and colour.
-void frmSatInfo::DescribeSlot(int slot)
-{
-    const SlotShown& shown = m_slotShown[slot - 1];
-    QString description = QStringLiteral("no satellite");
-    if (shown.Filled)
-        description = QStringLiteral("PRN %1, signal %2, %3")
-                          .arg(shown.PRN)
-                          .arg(shown.Signal)
-                          .arg(shown.Colour == Tint::Used ? QStringLiteral("used") : QStringLiteral("not used"));
-    m_gagSatSS[slot - 1]->setAccessibleDescription(description);
+    SlotModel& shown = m_model.Slots[slot - 1];
+    shown.Filled = false;
+    shown.GaugeVisible = false;
+    shown.GaugeMaximum = SignalCeiling;
+    shown.GaugeMinimum = SignalFloor;
+    m_context.Settings.GaugeFloor[slot - 1] = SignalFloor;
 }
 
 void frmSatInfo::ShowFix()
 {
     const GpsState& gps = m_context.Gps;
     const std::string_view mode = gps.FixMode.View();
-    WriteText(m_lblxDFix, m_shownFixType, mode == "2" ? "2D" : mode == "3" ? "3D" : "?");
-
-    ShowFixQuality();
-
-    const bool hasFix = QualityCountsAsFix(gps, m_context.Gnss, m_context.Settings.Talkers);
-    const FixShown fix = hasFix ? FixShown::Fix : FixShown::None;
-    if (fix == m_shownFix)
-        return;
-    const bool hadFix = m_shownFix == FixShown::Fix;
-    m_shownFix = fix;
-    if (hadFix == hasFix)
-        return;
-    SetBackColor(this, hasFix ? FixColor : NoFixColor);
-    SetBackColor(m_chkExtended, hasFix ? FixColor : NoFixColor);
-    setAccessibleDescription(hasFix ? QStringLiteral("fix") : QStringLiteral("no fix"));
-}
-
-void frmSatInfo::ShowFixQuality()
-{
-    const char quality = m_context.Gps.FixQuality[0];
+    m_model.FixType = mode == "2" ? "2D" : mode == "3" ? "3D" : "?";
     const TalkerFilter talkers = m_context.Settings.Talkers;
-    if (!WriteText(m_lblFixQuality, m_shownFixQuality, FixQualityText(quality, talkers)))
-        return;
-    // The label has room for a few letters; screen readers get the whole name.
-    const std::string_view name = talkers == TalkerFilter::AllGnss ? FixQualityName(m_context.Gps.FixQuality) : std::string_view();
-    m_lblFixQuality->setAccessibleDescription(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+    m_model.FixQuality = FixQualityText(gps.FixQuality[0], talkers);
+    m_model.Fix = QualityCountsAsFix(gps, m_context.Gnss, talkers) ? FixShown::Fix : FixShown::None;
 }
 
 void frmSatInfo::TakeSample(std::int64_t signalTotal)
@@ -360,82 +282,236 @@ void frmSatInfo::TakeSample(std::int64_t signalTotal)
     m_statistics.SetGrowing(m_context.Settings.Talkers == TalkerFilter::AllGnss);
     m_statistics.AddSample(inView, used);
 
-    ShowCountAndMaximum(inView, m_shownInView, m_shownInViewMax, m_lblSatsInView, m_lblSatsInViewMax, m_lblMaxViewTime);
-    ShowCountAndMaximum(used, m_shownTracked, m_shownTrackedMax, m_lblSatsTracked, m_lblSatsTrackedMax,
-                        m_lblMaxTrackedTime);
-    if (m_lowestTrackedElevation != m_shownLoElTracked) {
-        m_lblLoElTracked->setText(Degrees(m_lowestTrackedElevation));
-        m_shownLoElTracked = m_lowestTrackedElevation;
-    }
-    if (m_maskAngle != m_shownMaskAngle) {
-        m_lblMaskAngle->setText(Degrees(m_maskAngle));
-        m_shownMaskAngle = m_maskAngle;
-    }
+    ShowCountAndMaximum(inView, m_model.InView, m_model.InViewMax, m_model.MaxViewTime);
+    ShowCountAndMaximum(used, m_model.Tracked, m_model.TrackedMax, m_model.MaxTrackedTime);
+    m_model.LoElTracked = m_lowestTrackedElevation;
+    m_model.MaskAngle = m_maskAngle;
 
     const bool extended = m_chkExtended->isChecked();
     SyncHistogramRows();
-    ShowHistogram(m_viewRows, extended, m_statistics.Bin(inView), true);
-    ShowHistogram(m_trackRows, extended, m_statistics.Bin(used), false);
+    ShowHistogram(m_model.View, extended, m_statistics.Bin(inView), true);
+    ShowHistogram(m_model.Track, extended, m_statistics.Bin(used), false);
 
-    WriteText(m_lblSatsInViewAvg, m_shownInViewAvg, FormatNumber(m_statistics.InViewAverage(), "##.0"));
-    WriteText(m_lblSatsTrackedAvg, m_shownTrackedAvg, FormatNumber(m_statistics.TrackedAverage(), "##.0"));
-
-    std::string quality;
-    if (used < 1)
-        quality = "0.00";
-    else if (inView < 1)
-        quality = FormatNumber(0.0, "##.0");
-    else
-        quality = FormatNumber(static_cast<double>(signalTotal) / inView, "##.0");
-    WriteText(m_lblSigQuality, m_shownSigQuality, std::move(quality));
+    m_model.Means = {true, m_statistics.InViewAverage(), m_statistics.TrackedAverage(),
+                     used < 1 ? 0 : inView < 1 ? 1 : 2,
+                     used < 1 || inView < 1 ? 0.0 : static_cast<double>(signalTotal) / inView};
 }
 
-// The maximum label keeps the highest count sampled; reaching it again
-// renews the time beside it, so that time tells when it was last seen.
+// The maximum keeps the highest count sampled; reaching it again renews the
+// time beside it, so that time tells when it was last seen.
 void frmSatInfo::ShowCountAndMaximum(std::int32_t count, std::int32_t& shownCount, std::int32_t& shownMaximum,
-                                     QLabel* current, QLabel* maximum, QLabel* time)
+                                     std::string& time)
 {
-    if (count != shownCount) {
-        current->setText(QString::number(count));
-        shownCount = count;
-    }
+    shownCount = count;
     if (count < shownMaximum)
         return;
-    if (count != shownMaximum) {
-        maximum->setText(QString::number(count));
-        shownMaximum = count;
-    }
-    WriteText(time, TimeOfMaximum(m_context.Gps));
+    shownMaximum = count;
+    time = TimeOfMaximum(m_context.Gps);
 }
 
-// Percentages are redrawn only when their rounded bar moves. The row of the
+// Percentages change only when their rounded bar moves. The row of the
 // current count is bold; while the histogram is hidden earlier marks are
 // left as they are, and showing it clears them.
-void frmSatInfo::ShowHistogram(std::array<HistogramRow, SatCountStatistics::MaxBins>& rows, bool extended,
+void frmSatInfo::ShowHistogram(std::array<HistogramModel, SatCountStatistics::MaxBins>& rows, bool extended,
                                int currentBin, bool viewColumn)
 {
-    // Where the rows scroll, the current count in view is kept in sight.
-    if (extended && viewColumn && currentBin != m_viewBinInSight) {
-        m_histogram->ensureWidgetVisible(rows[static_cast<std::size_t>(currentBin)].Percent, 0, 0);
-        m_viewBinInSight = currentBin;
-    }
     for (int n = 0; n < m_statistics.Bins(); ++n) {
-        HistogramRow& row = rows[n];
+        HistogramModel& row = rows[n];
         if (extended) {
             const double percent = viewColumn ? m_statistics.InViewPercent(n) : m_statistics.TrackedPercent(n);
             const int whole = static_cast<int>(RoundHalfEven(percent));
-            if (row.Bar->Value() != whole) {
-                row.Bar->SetValue(whole);
-                const QString text = Q(FormatNumber(percent, "#0.0") + "%");
-                WriteText(row.Percent, text);
-                row.Bar->setAccessibleDescription(text);
+            if (row.Value != whole) {
+                row.Value = whole;
+                row.Percent = FormatNumber(percent, "#0.0") + "%";
             }
         }
-        const bool bold = n == currentBin || (!extended && row.Bold);
-        if (bold != row.Bold) {
-            SetBold(row.Percent, bold);
-            row.Bold = bold;
+        row.Bold = n == currentBin || (!extended && row.Bold);
+    }
+}
+
+void frmSatInfo::Paint()
+{
+    if (m_tableShown) {
+        m_table->Show(m_rows);
+    } else {
+        for (int slot = 1; slot <= SatSlots; ++slot)
+            PaintSlot(slot);
+    }
+    PaintPrecision();
+    Write(m_lblxDFix, m_model.FixType, m_painted.FixType);
+    PaintFix();
+
+    Write(m_lblSatsInView, m_model.InView, m_painted.InView);
+    Write(m_lblSatsInViewMax, m_model.InViewMax, m_painted.InViewMax);
+    Write(m_lblMaxViewTime, m_model.MaxViewTime, m_painted.MaxViewTime);
+    Write(m_lblSatsTracked, m_model.Tracked, m_painted.Tracked);
+    Write(m_lblSatsTrackedMax, m_model.TrackedMax, m_painted.TrackedMax);
+    Write(m_lblMaxTrackedTime, m_model.MaxTrackedTime, m_painted.MaxTrackedTime);
+    Write(m_lblLoElTracked, m_model.LoElTracked, m_painted.LoElTracked, true);
+    Write(m_lblMaskAngle, m_model.MaskAngle, m_painted.MaskAngle, true);
+    PaintAverages();
+    PaintHistogram(m_viewRows, m_model.View, m_painted.View);
+    PaintHistogram(m_trackRows, m_model.Track, m_painted.Track);
+    // Where the rows scroll, the current count in view is kept in sight.
+    const int currentBin = m_statistics.Bin(m_model.InView);
+    if (m_chkExtended->isChecked() && currentBin != m_viewBinInSight) {
+        m_histogram->ensureWidgetVisible(m_viewRows[static_cast<std::size_t>(currentBin)].Percent, 0, 0);
+        m_viewBinInSight = currentBin;
+    }
+    m_painted = m_model;
+}
+
+void frmSatInfo::PaintPrecision()
+{
+    const Precision& p = m_model.Dilution;
+    if (p == m_painted.Dilution)
+        return;
+    std::string hdop, vdop, pdop;
+    if (p.Known) {
+        const std::string suffix = UnitSuffix(p.SmallUnit);
+        auto withError = [&](float dop, float error, const FixedText<2>& unit) {
+            return FormatNumber(dop, "###.0") + "  or  " +
+                   FormatNumber(ConvertSmallUnit(error, unit.View(), m_context.Settings), "#####.0") + suffix;
+        };
+        hdop = withError(p.HDOP, p.HorizError, p.HorizUnit);
+        vdop = withError(p.VDOP, p.VertError, p.VertUnit);
+        pdop = FormatNumber(p.PDOP, "###.0");
+    }
+    for (auto [label, text, shown] : {std::tuple{m_lblHDOP, &hdop, &m_hdopText}, {m_lblVDOP, &vdop, &m_vdopText},
+                                      {m_lblPDOP, &pdop, &m_pdopText}}) {
+        Write(label, *text, *shown);
+        *shown = *text;
+    }
+}
+
+void frmSatInfo::PaintAverages()
+{
+    const Averages& a = m_model.Means;
+    if (a == m_painted.Means)
+        return;
+    std::string inView = "0", tracked = "0", quality = "0";
+    if (a.Known) {
+        inView = FormatNumber(a.InView, "##.0");
+        tracked = FormatNumber(a.Tracked, "##.0");
+        quality = a.SignalKind == 0 ? std::string("0.00") : FormatNumber(a.Signal, "##.0");
+    }
+    for (auto [label, text, shown] : {std::tuple{m_lblSatsInViewAvg, &inView, &m_inViewAvgText},
+                                      {m_lblSatsTrackedAvg, &tracked, &m_trackedAvgText},
+                                      {m_lblSigQuality, &quality, &m_sigQualityText}}) {
+        Write(label, *text, *shown);
+        *shown = *text;
+    }
+}
+
+void frmSatInfo::PaintSlot(int slot)
+{
+    const int i = slot - 1;
+    const SlotModel& wanted = m_model.Slots[i];
+    const SlotModel& painted = m_painted.Slots[i];
+    if (wanted == painted)
+        return;
+    if (!wanted.Filled) {
+        if (painted.Filled)
+            for (QLabel* caption : {m_lblPRN[i], m_lblElev[i], m_lblAz[i], m_lblSS[i]})
+                caption->clear();
+    } else {
+        const bool all = !painted.Filled;
+        if (all || wanted.PRN != painted.PRN)
+            m_lblPRN[i]->setText(QString::number(wanted.PRN));
+        if (all || wanted.Elevation != painted.Elevation)
+            m_lblElev[i]->setText(Degrees(wanted.Elevation));
+        if (all || wanted.Azimuth != painted.Azimuth)
+            m_lblAz[i]->setText(Degrees(wanted.Azimuth));
+        if (all || wanted.Signal != painted.Signal)
+            m_lblSS[i]->setText(QString::number(wanted.Signal));
+    }
+    if (wanted.Colour != painted.Colour)
+        PaintSlotColour(slot, wanted.Colour);
+
+    SignalGauge* gauge = m_gagSatSS[i];
+    gauge->SetMinimum(wanted.GaugeMinimum);
+    gauge->SetMaximum(wanted.GaugeMaximum);
+    gauge->SetValue(wanted.GaugeValue);
+    if (wanted.GaugeVisible && gauge->isHidden()) {
+        gauge->show();
+        gauge->raise();
+    } else if (!wanted.GaugeVisible && !gauge->isHidden()) {
+        gauge->hide();
+        gauge->lower();
+    }
+    if (wanted.Filled != painted.Filled || wanted.PRN != painted.PRN || wanted.Signal != painted.Signal ||
+        wanted.Colour != painted.Colour)
+        DescribeSlot(slot);
+}
+
+void frmSatInfo::PaintSlotColour(int slot, Tint colour)
+{
+    const int i = slot - 1;
+    const QColor text = colour == Tint::Unused ? UnusedTextColor : QApplication::palette().color(QPalette::WindowText);
+    // Italics tell an unused satellite from a used one without the colour.
+    for (QLabel* caption : {m_lblPRN[i], m_lblElev[i], m_lblAz[i], m_lblSS[i]}) {
+        SetForeColor(caption, text);
+        QFont font = caption->font();
+        font.setItalic(colour == Tint::Unused);
+        caption->setFont(font);
+    }
+    if (slot == 1 && colour == Tint::Design)
+        SetForeColor(m_lblSS[0], Qt::black);
+    m_gagSatSS[i]->SetForeColor(colour == Tint::Unused ? UnusedGaugeColor : UsedGaugeColor);
+}
+
+// Screen readers get in words what the grid shows by position and colour.
+void frmSatInfo::DescribeSlot(int slot)
+{
+    const SlotModel& shown = m_model.Slots[slot - 1];
+    QString description = QStringLiteral("no satellite");
+    if (shown.Filled)
+        description = QStringLiteral("PRN %1, signal %2, %3")
+                          .arg(shown.PRN)
+                          .arg(shown.Signal)
+                          .arg(shown.Colour == Tint::Used ? QStringLiteral("used") : QStringLiteral("not used"));
+    m_gagSatSS[slot - 1]->setAccessibleDescription(description);
+}
+
+void frmSatInfo::PaintFix()
+{
+    if (m_model.FixQuality != m_painted.FixQuality) {
+        m_lblFixQuality->setText(Q(m_model.FixQuality));
+        // The label has room for a few letters; screen readers get the whole name.
+        const std::string_view name = m_context.Settings.Talkers == TalkerFilter::AllGnss
+                                          ? FixQualityName(m_context.Gps.FixQuality)
+                                          : std::string_view();
+        m_lblFixQuality->setAccessibleDescription(Q(name));
+    }
+    const FixShown fix = m_model.Fix;
+    if (fix == m_painted.Fix)
+        return;
+    const bool hadFix = m_painted.Fix == FixShown::Fix;
+    const bool hasFix = fix == FixShown::Fix;
+    if (hadFix == hasFix)
+        return;
+    SetBackColor(this, hasFix ? FixColor : NoFixColor);
+    SetBackColor(m_chkExtended, hasFix ? FixColor : NoFixColor);
+    setAccessibleDescription(hasFix ? QStringLiteral("fix") : QStringLiteral("no fix"));
+}
+
+void frmSatInfo::PaintHistogram(std::array<HistogramRow, SatCountStatistics::MaxBins>& rows,
+                                const std::array<HistogramModel, SatCountStatistics::MaxBins>& wanted,
+                                std::array<HistogramModel, SatCountStatistics::MaxBins>& painted)
+{
+    for (int n = 0; n < m_histogramRows; ++n) {
+        if (wanted[n] == painted[n])
+            continue;
+        HistogramRow& row = rows[n];
+        if (wanted[n].Value != painted[n].Value)
+            row.Bar->SetValue(wanted[n].Value);
+        if (wanted[n].Percent != painted[n].Percent) {
+            const QString text = Q(wanted[n].Percent);
+            row.Percent->setText(text);
+            row.Bar->setAccessibleDescription(text);
         }
+        if (wanted[n].Bold != painted[n].Bold)
+            SetBold(row.Percent, wanted[n].Bold);
     }
 }
 

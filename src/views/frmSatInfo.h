@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FixedText.h"
 #include "common/SatCountStatistics.h"
 #include "common/SatelliteRows.h"
 #include "common/TrackedWindow.h"
@@ -37,27 +38,77 @@ public:
 
     // Called by the input pump; draws only complete satellite groups.
     void TimerPop();
+    // TimerPop's work on the model alone: what the window will show,
+    // statistics included.
+    void UpdateModel();
+    // The controls made to show the model.
+    void Paint();
+    // Back to a window just opened: statistics cleared, design texts.
+    void ResetModel();
 
 private:
     enum class Tint { Design, Used, Unused };
+    enum class FixShown { Design, Fix, None };
 
-    // What a grid slot currently shows, so that a steady sky rewrites nothing.
-    struct SlotShown {
+    // What a grid slot shows: its four captions, their colour and its gauge.
+    struct SlotModel {
         bool Filled = false;
         std::int32_t PRN = 0;
         std::int32_t Elevation = 0;
         std::int32_t Azimuth = 0;
         std::int32_t Signal = 0;
         Tint Colour = Tint::Design;
+        int GaugeMinimum = 32;
+        int GaugeMaximum = 50;
+        int GaugeValue = 32;
+        bool GaugeVisible = true;
+        bool operator==(const SlotModel&) const = default;
     };
 
-    enum class FixShown { Design, Fix, None };
+    // Row n of either histogram column.
+    struct HistogramModel {
+        int Value = 0;
+        std::string Percent = "0.0%";
+        bool Bold = true;
+        bool operator==(const HistogramModel&) const = default;
+    };
 
-    // Histogram row n of either column.
+    // The dilutions and error estimates, formatted when painted.
+    struct Precision {
+        bool Known = false;
+        float HDOP = 0, HorizError = 0, VDOP = 0, VertError = 0, PDOP = 0;
+        FixedText<2> HorizUnit, VertUnit;
+        std::string SmallUnit;
+        bool operator==(const Precision&) const = default;
+    };
+
+    // The figures the statistics show, formatted when painted.
+    struct Averages {
+        bool Known = false;
+        double InView = 0, Tracked = 0;
+        int SignalKind = 0; // 0: none used ("0.00"), 1: none in view, 2: Signal
+        double Signal = 0;
+        bool operator==(const Averages&) const = default;
+    };
+
+    // Everything the window shows; a steady sky changes none of it. Texts are
+    // UTF-8.
+    struct Model {
+        std::array<SlotModel, 12> Slots{};
+        Precision Dilution;
+        Averages Means;
+        std::string FixType = "?";
+        FixShown Fix = FixShown::Design;
+        std::string FixQuality = "?";
+        std::int32_t InView = 0, InViewMax = 0, Tracked = 0, TrackedMax = 0;
+        std::string MaxViewTime, MaxTrackedTime;
+        std::int32_t LoElTracked = 90, MaskAngle = 90;
+        std::array<HistogramModel, SatCountStatistics::MaxBins> View{}, Track{};
+    };
+
     struct HistogramRow {
         QLabel* Percent = nullptr;
         SignalGauge* Bar = nullptr;
-        bool Bold = true;
     };
 
     void BuildGrid();
@@ -79,14 +130,12 @@ private:
     void ShowPrecision();
     void ShowFilledSlot(int slot, std::int64_t& signalTotal);
     void ShowEmptySlot(int slot);
-    void ShowSlotColour(int slot, Tint colour);
-    void DescribeSlot(int slot);
     void ShowFix();
     void TakeSample(std::int64_t signalTotal);
     void ShowCountAndMaximum(std::int32_t count, std::int32_t& shownCount, std::int32_t& shownMaximum,
-                             QLabel* current, QLabel* maximum, QLabel* time);
-    void ShowHistogram(std::array<HistogramRow, SatCountStatistics::MaxBins>& rows, bool extended,
-                       int currentBin, bool viewColumn);
+                             std::string& time);
+    void ShowHistogram(std::array<HistogramModel, SatCountStatistics::MaxBins>& rows, bool extended, int currentBin,
+                       bool viewColumn);
     void AddHistogramRow(int n);
     void SyncHistogramRows();
     void FitHistogramArea();
@@ -95,7 +144,16 @@ private:
     void ShowTable(bool shown);
     void ShowGrid(bool shown);
     void ShowTableRows(std::int64_t& signalTotal);
-    void ShowFixQuality();
+
+    void PaintPrecision();
+    void PaintAverages();
+    void PaintSlot(int slot);
+    void PaintSlotColour(int slot, Tint colour);
+    void DescribeSlot(int slot);
+    void PaintFix();
+    void PaintHistogram(std::array<HistogramRow, SatCountStatistics::MaxBins>& rows,
+                        const std::array<HistogramModel, SatCountStatistics::MaxBins>& wanted,
+                        std::array<HistogramModel, SatCountStatistics::MaxBins>& painted);
 
     // Controls of the satellite grid, slot k at [k - 1].
     std::array<SignalGauge*, 12> m_gagSatSS{};
@@ -103,7 +161,6 @@ private:
     std::array<QLabel*, 12> m_lblElev{};
     std::array<QLabel*, 12> m_lblAz{};
     std::array<QLabel*, 12> m_lblSS{};
-    std::array<SlotShown, 12> m_slotShown{};
 
     QLabel* m_lblHDOP = nullptr;
     QLabel* m_lblVDOP = nullptr;
@@ -138,23 +195,11 @@ private:
     std::vector<QWidget*> m_gridControls;  // the twelve columns with their headings and lines
     std::vector<QWidget*> m_lowerControls; // what lies below them on the left
 
-    // Texts and numbers as last written to their controls.
-    std::string m_shownHDOP;
-    std::string m_shownVDOP;
-    std::string m_shownPDOP;
-    std::string m_shownFixType = "?";
-    FixShown m_shownFix = FixShown::Design;
-    std::string m_shownFixQuality = "?";
-    bool m_backgroundWhite = false;
-    std::int32_t m_shownInView = 0;
-    std::int32_t m_shownInViewMax = 0;
-    std::int32_t m_shownTracked = 0;
-    std::int32_t m_shownTrackedMax = 0;
-    std::int32_t m_shownLoElTracked = 90;
-    std::int32_t m_shownMaskAngle = 90;
-    std::string m_shownInViewAvg = "0";
-    std::string m_shownTrackedAvg = "0";
-    std::string m_shownSigQuality = "0";
+    Model m_model;   // what the window is to show
+    Model m_painted; // what its controls show
+    // The texts last written from the precision and the averages.
+    std::string m_hdopText, m_vdopText, m_pdopText;
+    std::string m_inViewAvgText = "0", m_trackedAvgText = "0", m_sigQualityText = "0";
 
     SatCountStatistics m_statistics;
     std::int32_t m_lowestTrackedElevation = 90;

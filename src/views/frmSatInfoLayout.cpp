@@ -275,7 +275,6 @@ void frmSatInfo::AddHistogramRow(int n)
                        const QString& tip, const char* meaning) {
         row.Percent = addLabel(QStringLiteral("lbl%1_%2").arg(QLatin1String(column)).arg(n), QStringLiteral("0.0%"),
                                labelLeft, 650, Qt::AlignRight, tip);
-        row.Bold = true;
         row.Bar = new SignalGauge(Qt::Horizontal, rows);
         row.Bar->setObjectName(QStringLiteral("gag%1_%2").arg(QLatin1String(column)).arg(n));
         row.Bar->setGeometry(TwipsRect(barLeft, top, 1005, HistogramRowHeight).translated(-origin));

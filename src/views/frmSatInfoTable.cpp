@@ -62,13 +62,12 @@ void frmSatInfo::ShowGrid(bool shown)
     for (int i = 0; i < SatSlots; ++i)
         for (QLabel* caption : {m_lblPRN[i], m_lblElev[i], m_lblAz[i], m_lblSS[i]})
             caption->clear();
-    m_slotShown.fill({});
+    m_painted.Slots.fill({});
 }
 
 void frmSatInfo::ShowTableRows(std::int64_t& signalTotal)
 {
     m_rows.Update(m_context.Gnss.Satellites);
-    m_table->Show(m_rows);
     for (int i = 0; i < m_rows.Count(); ++i) {
         const SatelliteRow& row = m_rows.Row(i);
         if (row.Used && row.Snr >= 1)

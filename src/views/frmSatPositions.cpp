@@ -203,8 +203,27 @@ void frmSatPositions::ForgetIdleExtraLabels()
 
 void frmSatPositions::TimerPop()
 {
+    UpdateModel();
+    Paint();
+}
+
+void frmSatPositions::UpdateModel()
+{
     if (m_context.Gps.SatViewComplete)
-        PlotSats();
+        TakeSky();
+}
+
+void frmSatPositions::ResetModel()
+{
+    if (m_lastWidth > 0) {
+        m_canvas->Clear(m_lastWidth);
+        m_canvas->DrawRings(m_plotRadius);
+    }
+    m_lastDots.fill({});
+    m_lastSystemDots.fill({});
+    m_sky.clear();
+    m_pole = {};
+    m_skyChanged = true;
 }
 
 // The plot is square, so its side must fit the screen both ways.
@@ -273,19 +292,24 @@ void frmSatPositions::Layout()
 
 void frmSatPositions::PlotSats()
 {
+    TakeSky();
+    Paint();
+}
+
+void frmSatPositions::TakeSky()
+{
     if (!m_context.Settings.InputRunning || m_plotRadius <= 0)
         return;
     const GpsState& gps = m_context.Gps;
     const char direction = gps.LatDir[0];
-    if (direction == 'N' || direction == 'S') {
+    if (direction == 'N' || direction == 'S')
         m_pole = {gps.Latitude, direction == 'S', true};
-        PlacePoleMarker(m_pole);
-    }
     const bool systemsView = SystemsViewWanted();
     if (systemsView != m_systemsView)
         ShowSystemsView(systemsView);
     if (m_systemsView) {
-        PlotAllSystems();
+        TakeAllSystems();
+        m_skyChanged = true;
         return;
     }
     m_sky.clear();
@@ -294,6 +318,25 @@ void frmSatPositions::PlotSats()
             m_sky.push_back({gps.SatPRN[k], gps.SatElevation[k], gps.SatAzimuth[k], gps.SatUsed[k]});
     }
     DrawTrackDots();
+    m_skyChanged = true;
+}
+
+void frmSatPositions::Paint()
+{
+    if (!m_skyChanged)
+        return;
+    m_skyChanged = false;
+    if (m_pole.Known) {
+        PlacePoleMarker(m_pole);
+    } else {
+        m_north->hide();
+        m_south->hide();
+    }
+    if (m_systemsView) {
+        PlaceMarkers();
+        DescribeSystemsSky();
+        return;
+    }
     PlaceLabels(m_sky);
     if (m_sky != m_lastSky) {
         m_lastSky = m_sky;

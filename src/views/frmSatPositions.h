@@ -38,6 +38,13 @@ public:
 
     // Redraws from the receiver state once a satellites-in-view group is complete.
     void TimerPop();
+    // TimerPop's work on the model alone: the satellites' places and the
+    // track dots (drawn into the plot's picture, which is the track's record).
+    void UpdateModel();
+    // The labels and the pole marker placed as the model says.
+    void Paint();
+    // Back to a window just opened: no dots, no labels.
+    void ResetModel();
 
     void ChangeCircularity();
     void MakeItCircular();
@@ -81,6 +88,7 @@ private:
     void KeepOnScreen();
 
     void PlotSats();
+    void TakeSky();
     void PlaceLabels(const std::vector<PlottedSat>& sky);
     void PlacePoleMarker(const PoleFix& pole);
     void DrawTrackDots();
@@ -91,7 +99,8 @@ private:
     void BuildSystemsMenu();
     bool SystemsViewWanted();
     void ShowSystemsView(bool shown);
-    void PlotAllSystems();
+    // The rows and track dots of every system; the markers follow at the next Paint.
+    void TakeAllSystems();
     void PlaceMarkers();
     SkyMarker* MarkerFor(SatelliteId id);
     void DrawSystemTrackDots();
@@ -129,6 +138,7 @@ private:
     std::vector<PlottedSat> m_sky;
     std::vector<PlottedSat> m_lastSky;
     PoleFix m_pole;
+    bool m_skyChanged = false;
     std::array<DrawnDot, 12> m_lastDots{};
 
     bool m_systemsView = false;

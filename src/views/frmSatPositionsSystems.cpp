@@ -107,12 +107,10 @@ bool frmSatPositions::Drawn(const SatelliteRow& row) const
     return OnSky(row.Elevation, row.Azimuth) && (m_hiddenSystems & SystemBit(row.Id.System)) == 0;
 }
 
-void frmSatPositions::PlotAllSystems()
+void frmSatPositions::TakeAllSystems()
 {
     m_rows.Update(m_context.Gnss.Satellites);
     DrawSystemTrackDots();
-    PlaceMarkers();
-    DescribeSystemsSky();
 }
 
 SkyMarker* frmSatPositions::MarkerFor(SatelliteId id)

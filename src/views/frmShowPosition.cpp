@@ -10,6 +10,7 @@
 
 #include <QLabel>
 
+#include <utility>
 
 namespace trakora {
 
@@ -66,13 +67,38 @@ frmShowPosition::frmShowPosition(ProgramContext& context, QWidget* parent)
     RestorePosition();
     // Reopened after a minimise or while input is stopped, the window shows
     // the last fix at once rather than empty labels on red.
-    if (ReceiverHasReported())
+    if (ReceiverHasReported()) {
         RefreshPosition(true);
+        Paint();
+    }
 }
 
 void frmShowPosition::TimerPop()
 {
+    UpdateModel();
+    Paint();
+}
+
+void frmShowPosition::UpdateModel()
+{
     RefreshPosition();
+}
+
+void frmShowPosition::Paint()
+{
+    if (std::exchange(m_inputsTaken, false))
+        ShowFigures();
+    for (Readout* readout : Readouts())
+        readout->Paint();
+    m_background.Paint();
+}
+
+void frmShowPosition::ResetModel()
+{
+    for (Readout* readout : Readouts())
+        readout->Show("");
+    m_background.Show(false);
+    m_inputsTaken = false;
 }
 
 std::optional<std::string> frmShowPosition::CoordinateText(float degrees, std::string_view hemisphere) const
@@ -114,22 +140,31 @@ void frmShowPosition::RefreshPosition(bool evenIfStopped)
             m_localTime.Show(*localTime);
     }
 
-    m_utcDate.Show(FormatDate(gps.UtcDate.View(), settings));
-    m_utcTime.Show(FormatTime(gps.UtcTime.View()));
+    // The figures follow the latest values only: they are formatted when painted.
+    m_inputs = {gps.UtcTime, gps.UtcDate, gps.Latitude, gps.LatDir, gps.Longitude, gps.LonDir,
+                gps.Altitude, gps.AltUnit, gps.Speed, gps.SpeedUnit, gps.CourseMag};
+    m_inputsTaken = true;
+    m_background.Show(valid);
+}
 
-    if (const auto lat = CoordinateText(gps.Latitude, gps.LatDir.View()))
+void frmShowPosition::ShowFigures()
+{
+    const ProgramSettings& settings = m_context.Settings;
+    const Inputs& in = m_inputs;
+    m_utcDate.Show(FormatDate(in.UtcDate.View(), settings));
+    m_utcTime.Show(FormatTime(in.UtcTime.View()));
+
+    if (const auto lat = CoordinateText(in.Latitude, in.LatDir.View()))
         m_lat.Show(*lat);
-    if (const auto lon = CoordinateText(gps.Longitude, gps.LonDir.View()))
+    if (const auto lon = CoordinateText(in.Longitude, in.LonDir.View()))
         m_lon.Show(*lon);
 
-    const char point = DisplayDecimalPoint(m_context.Settings);
-    m_alt.Show(FormatNumber(ConvertSmallUnit(gps.Altitude, gps.AltUnit.View(), settings), "#####.0", point)
-               + UnitSuffix(settings.SmallUnit));
-    m_speed.Show(FormatNumber(ConvertLargeUnit(gps.Speed, gps.SpeedUnit.View(), settings), "###.0", point)
-                 + UnitSuffix(settings.LargeUnit));
-    m_cmg.Show(FormatNumber(gps.CourseMag, "###") + DegreeSign);
-
-    m_background.Show(valid);
+    const char point = DisplayDecimalPoint(settings);
+    m_alt.Show(FormatNumber(ConvertSmallUnit(in.Altitude, in.AltUnit.View(), settings), "#####.0", point) +
+               UnitSuffix(settings.SmallUnit));
+    m_speed.Show(FormatNumber(ConvertLargeUnit(in.Speed, in.SpeedUnit.View(), settings), "###.0", point) +
+                 UnitSuffix(settings.LargeUnit));
+    m_cmg.Show(FormatNumber(in.CourseMag, "###") + DegreeSign);
 }
 
 } // namespace trakora

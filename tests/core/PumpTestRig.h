@@ -49,15 +49,21 @@ struct FakePort : ISerialPort {
 };
 
 struct FakeTimer : ITimer {
-    void Arm(int milliseconds) override { Current = milliseconds; }
+    void Arm(int milliseconds) override { Current = milliseconds, Armed.push_back(milliseconds); }
     void Disarm() override { Current = 0; }
     int Interval() const override { return Current; }
     int Current = 0;
+    std::vector<int> Armed;
 };
 
 struct ScriptedClock : IClock {
     LocalTime Now() override { return Time; }
     LocalTime Time = ToLocalTime(CivilDateTime{2024, 5, 1, 12, 0, 3});
+};
+
+struct FakeTicks : IElapsedClock {
+    std::int64_t Milliseconds() override { return Now; }
+    std::int64_t Now = 1000000;
 };
 
 struct FakeUi : IPumpUserInterface {
@@ -72,7 +78,12 @@ struct FakeUi : IPumpUserInterface {
 
 struct RefreshLog : IRefreshTargets {
     void TimerPop(DisplayWindow window) override { Calls.push_back(window); }
+    void SetPaintPace(PaintPace pace) override { Pace = pace; }
+    void PaintNow() override { ++Paints; }
+    void ResetWindows() override { ++Resets; }
     std::vector<DisplayWindow> Calls;
+    PaintPace Pace = PaintPace::EveryRefresh;
+    int Paints = 0, Resets = 0;
 };
 
 inline std::string Gga(const std::string& time) { return Sentence("GPGGA," + time + ",4807.038,N,01131.000,E,1,08,,,,,,,"); }
@@ -85,7 +96,7 @@ struct PumpRig {
     PumpRig() : Gps(std::make_unique<GpsState>()), Gnss(std::make_unique<GnssState>()),
                 Dispatcher(Parse, *Gps, *Gnss, Settings, Output, DispatchMessages),
                 Pump(*Gps, Settings, Parse, Dispatcher,
-                     PumpServices{Port, Input, Output, Clock, Timer1, Velmor, Ui, Windows})
+                     PumpServices{Port, Input, Output, Clock, Timer1, Velmor, Ui, Windows, Ticks})
     {
         MemorySettingsStore store;
         LoadProgramSettings(Settings, *Gps, store);
@@ -112,6 +123,7 @@ struct PumpRig {
     FakeTimer Timer1, Velmor;
     FakeUi Ui;
     RefreshLog Windows;
+    FakeTicks Ticks;
     InputPump Pump;
 };
 

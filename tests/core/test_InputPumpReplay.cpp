@@ -165,4 +165,167 @@ TEST_F(Replay, OutputLogFollowsWriteDataAndLogsThatCannotBeOpenedAreReported)
     EXPECT_TRUE(rig.Ui.SettingsOpened == 1 && runningAtDialog == FlagClear && rig.Timer1.Current == 0);
 }
 
+TEST_F(Replay, RealTimePacesTenthsByTheirStampsAndBadStampsNeitherWaitLongNorSpin)
+{
+    std::vector<std::string> tenths;
+    for (const char* t : {"120000.10", "120000.20", "120000.30"})
+        tenths.insert(tenths.end(), {Rmc(t), Gga(t)});
+    Load(tenths), rig.Settings.ReadRealTime = FlagSet, rig.Settings.ShowingDataStat = FlagSet;
+    rig.Pump.Start();
+    for (std::size_t read : {2u, 4u, 6u}) {
+        EXPECT_EQ(rig.Raw.Lines.size(), read) << "one epoch per tenth";
+        EXPECT_EQ(rig.Windows.Calls.size(), read / 2) << "refreshed after each epoch, not by ticks";
+        if (read < 6) {
+            EXPECT_EQ(rig.Timer1.Current, 100);
+        }
+        rig.Pump.Timer1Tick();
+        EXPECT_EQ(rig.Raw.Lines.size(), read) << "nothing before its time";
+        rig.Ticks.Now += 100, rig.Pump.Timer1Tick();
+    }
+
+    // x2: back in time, a repeat, no stamp, three hours on.
+    rig.Ui.Shown.clear(), rig.Timer1.Armed.clear();
+    Load({Gga("120010"), Gga("120005"), Gga("120005"), Gga(""), Gga("150005"), Gga("150006")});
+    rig.Pump.SetSpeed(ReplaySpeed::X2);
+    rig.Pump.Stop(), rig.Pump.Start();
+    EXPECT_EQ(rig.Raw.Lines.size(), 4u + 6u) << "no wait up to the jump";
+    EXPECT_THAT(rig.Timer1.Armed, ElementsAre(2000)) << "the jump waits two seconds";
+    rig.Ticks.Now += 2000, rig.Pump.Timer1Tick();
+    rig.Ticks.Now += 500, rig.Pump.Timer1Tick();
+    EXPECT_THAT(rig.Timer1.Armed, ElementsAre(2000, 500));
+    EXPECT_THAT(rig.Ui.Shown, ElementsAre("End of file."));
+    EXPECT_EQ(FormatReceiverTime(*rig.Pump.Position().ReceiverTime), "15:00:06");
+}
+
+TEST_F(Replay, PauseHoldsMidEpochAndEachStepReadsThroughTheNextGGA)
+{
+    // A line without a checksum after a GGA refreshes again but ends no epoch.
+    Load({Rmc("120001"), Gga("120001"), Rmc("120002"), Gga("120002"), "$PGRMZ,848,f,3", Rmc("120003"), Gga("120003")});
+    rig.Settings.ShowingDataStat = FlagSet;
+    rig.Ui.OnYield = [&] { if (rig.Raw.Lines.size() == 3) rig.Pump.Pause(); };
+    rig.Pump.Start();
+    EXPECT_TRUE(rig.Pump.Paused() && rig.Raw.Lines.size() == 3u && rig.Windows.Calls.size() == 1u);
+    EXPECT_GE(rig.Windows.Paints, 1) << "what the models hold is shown at the pause";
+    rig.Pump.Timer1Tick();
+    EXPECT_EQ(rig.Raw.Lines.size(), 3u) << "a tick reads nothing while paused";
+
+    const struct { std::size_t lines; std::size_t refreshes; const char* utc; } steps[] = {
+        {4, 2, "120002"}, {7, 4, "120003"}, {7, 4, "120003"}};
+    for (const auto& step : steps) {
+        const int paints = rig.Windows.Paints;
+        rig.Pump.Step();
+        EXPECT_EQ(rig.Raw.Lines.size(), step.lines);
+        EXPECT_EQ(rig.Windows.Calls.size(), step.refreshes);
+        EXPECT_EQ(rig.Gps->UtcTime.View(), step.utc);
+        EXPECT_GT(rig.Windows.Paints, paints);
+        EXPECT_TRUE(rig.Pump.Paused());
+    }
+    EXPECT_THAT(rig.Ui.Shown, ElementsAre("End of file.")) << "the third step finds the end";
+}
+
+TEST_F(Replay, SeekRebuildsWhatAReplayFromTheStartShowsAndRecordsNothing)
+{
+    std::vector<std::string> lines = ReadLines(TRAKORA_TEST_DATA "/sample.TKL");
+    const std::size_t cut = 2345; // mid-epoch
+    long long offset = 0;
+    for (std::size_t i = 0; i < cut; ++i)
+        offset += static_cast<long long>(lines[i].size() + 2);
+
+    PumpRig fresh;
+    fresh.ShowAllButSatInfo();
+    Load({lines.begin(), lines.begin() + cut});
+    fresh.Settings.FileInput = FlagSet, fresh.Settings.InputFileName = "in.TKL";
+    fresh.Pump.Start();
+
+    Load(lines);
+    rig.ShowAllButSatInfo();
+    rig.Settings.WriteData = rig.Settings.SavePositionInfo = rig.Settings.SavePRNInfo = 1;
+    rig.Settings.OutputFileName = "out.TKL";
+    rig.Settings.GaugeFloor.fill(20);
+    rig.Pump.Pause(); // nothing to pause before Start
+    rig.Pump.Start();
+    rig.Pump.Pause();
+    const std::size_t recorded = ReadLines("out.TKL").size();
+    rig.Windows.Calls.clear();
+    rig.Pump.SeekTo(offset);
+
+    EXPECT_EQ(*rig.Gps, *fresh.Gps) << "the receiver state of a replay from the start";
+    EXPECT_EQ(rig.Settings.GaugeFloor, fresh.Settings.GaugeFloor);
+    EXPECT_EQ(rig.Windows.Resets, 1);
+    std::vector<DisplayWindow> withoutLongTerm;
+    for (DisplayWindow window : fresh.Windows.Calls)
+        if (window != LT)
+            withoutLongTerm.push_back(window);
+    EXPECT_EQ(rig.Windows.Calls, withoutLongTerm) << "every epoch refreshed, the long-term pass left out";
+    EXPECT_EQ(ReadLines("out.TKL").size(), recorded) << "nothing recorded twice";
+    EXPECT_EQ(rig.Pump.Position().Offset, offset);
+    EXPECT_TRUE(rig.Pump.Paused());
+    EXPECT_EQ(rig.Raw.Lines.size(), lines.size() + cut) << "the rebuild's lines reach the raw window too";
+}
+
+TEST_F(Replay, LinesReadAgainAfterASeekBackAreNeitherRecordedNorSampledAgainAndStopEndsARebuild)
+{
+    std::vector<std::string> lines;
+    for (const char* t : {"120001", "120002", "120003", "120004", "120005"})
+        lines.insert(lines.end(), {Rmc(t), Gga(t)});
+    Load(lines);
+    rig.ShowAllButSatInfo();
+    rig.Settings.WriteData = rig.Settings.SavePositionInfo = rig.Settings.SaveWaypointInfo = 1;
+    rig.Settings.OutputFileName = "out.TKL";
+    const auto longTermPasses = [&] { return std::count(rig.Windows.Calls.begin(), rig.Windows.Calls.end(), LT); };
+    rig.Ui.OnYield = [&] { if (rig.Raw.Lines.size() == 4) rig.Pump.Pause(); };
+    rig.Pump.Start();
+    ASSERT_EQ(longTermPasses(), 2);
+    rig.Ui.OnYield = nullptr;
+
+    rig.Pump.SeekTo(static_cast<long long>(lines[0].size() + lines[1].size() + 4)); // back to the second epoch
+    rig.Pump.Resume();
+    EXPECT_EQ(ReadLines("out.TKL"), lines) << "every line recorded once";
+    EXPECT_EQ(longTermPasses(), 5) << "every epoch sampled once";
+
+    rig.Pump.Pause();
+    rig.Ui.OnYield = [&] { if (rig.Pump.Rebuilding()) rig.Pump.Stop(); };
+    const std::size_t read = rig.Raw.Lines.size();
+    const int paints = rig.Windows.Paints;
+    rig.Pump.SeekTo(static_cast<long long>(fs::file_size("in.TKL")));
+    EXPECT_TRUE(rig.Settings.InputRunning == FlagClear && !rig.Pump.Rebuilding());
+    EXPECT_EQ(rig.Raw.Lines.size(), read + 1) << "Stop at the rebuild's first yield ends it there";
+    EXPECT_GT(rig.Windows.Paints, paints) << "what was rebuilt is shown";
+    rig.Ui.OnYield = nullptr;
+    rig.Pump.Continue();
+    EXPECT_EQ(rig.Gps->UtcTime.View(), "120005") << "Continue reads on from where the rebuild stopped";
+    EXPECT_EQ(ReadLines("out.TKL"), lines);
+    EXPECT_EQ(longTermPasses(), 5);
+}
+
+TEST_F(Replay, SeekingAGrowingLogStopsAtItsSizeAndAVanishedLogEndsTheReplayOnce)
+{
+    Load(ThreeEpochs);
+    rig.Pump.Start();
+    rig.Pump.Pause();
+    const long long size = static_cast<long long>(fs::file_size("in.TKL"));
+    bool appended = false;
+    rig.Ui.OnYield = [&] {
+        if (!std::exchange(appended, true))
+            std::ofstream("in.TKL", std::ios::app) << Gga("120004") << "\r\n" << Gga("120005") << "\r\n" << Gga("120006") << "\r\n";
+    };
+    rig.Pump.SeekTo(size + 1000);
+    rig.Ui.OnYield = nullptr;
+    EXPECT_EQ(rig.Pump.Position().Offset, size) << "lines appended during the seek wait for the replay";
+    EXPECT_GT(rig.Pump.Position().Size, size);
+
+    rig.Pump.SetSpeed(ReplaySpeed::X10);
+    rig.Ui.Shown.clear();
+    rig.Pump.Step(); // to the first appended epoch
+    rig.Pump.Resume();
+    ASSERT_EQ(rig.Timer1.Current, 100) << "waiting for the last appended line";
+    fs::remove("in.TKL");
+    rig.Ticks.Now += 5000, rig.Pump.Timer1Tick();
+    rig.Pump.Timer1Tick();
+    ASSERT_EQ(rig.Ui.Shown.size(), 1u);
+    EXPECT_EQ(rig.Ui.Shown[0], "The input file in.TKL is no longer there.\n\n"
+                               "The replay has ended; everything read from it so far is kept.");
+    EXPECT_TRUE(rig.Settings.InputRunning == FlagClear && rig.Gps->UtcTime.View() == "120006");
+}
+
 } // namespace

@@ -150,8 +150,9 @@ TEST_F(ShowPositionTest, LaidOutAsDesignedAndReopensAtItsPlace)
     EXPECT_TRUE(QFontInfo(font).fixedPitch() && font.bold() && font.pointSizeF() == 60.0);
     // A metric twin of Courier New, where one is installed, before any other fixed-pitch face.
     const QString family = QFontInfo(font).family();
-    if (QFontDatabase::hasFamily("Liberation Mono") || QFontDatabase::hasFamily("Nimbus Mono PS"))
+    if (QFontDatabase::hasFamily("Liberation Mono") || QFontDatabase::hasFamily("Nimbus Mono PS")) {
         EXPECT_TRUE(family.startsWith("Liberation Mono") || family.startsWith("Nimbus Mono PS")) << family.toStdString();
+    }
 
     EXPECT_EQ(m_store.Get("Showing", "ShowPos", ""), "-1");
     m_window->move(150, 90);

@@ -61,7 +61,7 @@ struct Program {
 TEST(GpsOnlyLook, AGpsLogPaintsTheSameWindowsWithGpsTalkersAndWithEveryTalker)
 {
     const char* const windows[] = {"Satellite Information", "Satellite Positions", "Data Status", "Position Information"};
-    for (const std::string log : {std::string(TRAKORA_TEST_DATA) + "/sample.TKL",
+    for (const std::string& log : {std::string(TRAKORA_TEST_DATA) + "/sample.TKL",
                                   std::string(TRAKORA_TEST_DATA) + "/corpus/GPSmap-76S.log"}) {
         Program gps(TalkerFilter::GpsOnly), all(TalkerFilter::AllGnss);
         LineFileReader reader;

@@ -87,7 +87,7 @@ TEST(ReceiverHealth, AReplayShowsTheReplayToolsCountsAndNamesTheProblem)
         store->Save("Options", "Talkers", c.Talkers);
         store->Save("Showing", "Health", "-1");
         TrakoraApplication app(std::move(store), &messages);
-        app.Launch(RunOptions{.ReplayFile = log, .Timed = false, .PortDevice = {}});
+        app.Launch(RunOptions{.ReplayFile = log, .Timed = false, .PortDevice = {}, .Show = {}});
         ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.Shown.empty(); }, 10000)) << c.Log;
         ASSERT_EQ(messages.Shown.back(), "End of file.");
         auto* health = static_cast<frmHealth*>(app.MainWindow().OpenWindow(WindowKind::Health));

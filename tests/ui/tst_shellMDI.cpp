@@ -51,7 +51,8 @@ protected:
         for (WindowKind kind : {DataStat, ShowPos, SatInfo, SatPos, LongTerm}) {
             const DisplayWindowEntry real = app->Registry().Entry(kind);
             app->Registry().Register(kind, {[this, kind, real] { created.push_back(kind); return real.Create(); },
-                                            [this, kind, real](QWidget* w) { pops.push_back(kind); real.TimerPop(w); }});
+                                            [this, kind, real](QWidget* w) { pops.push_back(kind); real.TimerPop(w); },
+                                            real.Paint, real.ResetModel});
         }
         app->Launch(options);
         return app->MainWindow();
@@ -99,6 +100,7 @@ TEST_F(MainWindowTest, ShowAllThenMinimiseClosesFourWindowsMinimisesTwoAndRestor
     EXPECT_EQ(created.size(), 5u) << "an open window is only brought forward";
     ASSERT_TRUE(app->RawWindow() && app->RawWindow()->isVisible());
     app->RawWindow()->AddRawLine("$GPGGA,kept");
+    app->RawWindow()->Paint();
 
     const auto setState = [&](Qt::WindowState state) { main.setWindowState(state), QCoreApplication::processEvents(); };
     setState(Qt::WindowMinimized);
@@ -248,7 +250,7 @@ TEST_F(MainWindowTest, ExitDuringAFastReplayStopsTheInputFirst)
         if (pops.size() == ExitAt)
             QTimer::singleShot(0, [&] { Action("mnuExit")->trigger(), exited = true; });
         counted.TimerPop(w);
-    }});
+    }, counted.Paint, counted.ResetModel});
     ASSERT_TRUE(QTest::qWaitFor([&] { return exited && !app->Pump().Running(); }, 30000));
 
     std::ifstream recorded(recording.toStdString(), std::ios::binary);

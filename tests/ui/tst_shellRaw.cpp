@@ -32,12 +32,14 @@ protected:
     }
     static QComboBox* Combo(const frmNMEA_Raw& window) { return window.findChild<QComboBox*>("cboMaxNMEA"); }
     static QListView* List(const frmNMEA_Raw& window) { return window.findChild<QListView*>("txtNMEA"); }
-    // A line as the dispatcher hands it over: first the line, then its outcome.
+    // A line as the dispatcher hands it over, first the line, then its
+    // outcome, and painted as the input pump paints after each round.
     static void Add(frmNMEA_Raw& window, const std::string& line,
                     DispatchResult::Kind outcome = DispatchResult::Decoded)
     {
         window.AddRawLine(line);
         window.LineChecked(DispatchResult{outcome});
+        window.Paint();
     }
     // The lines the list shows, as shown.
     static QStringList Shown(const frmNMEA_Raw& window)
@@ -65,13 +67,21 @@ TEST_F(RawWindowTest, TrimmingCutsFifteenPercentButAtMostTwoHundredOldestLines)
         {"569", 571, 485, 86},     // 570 x 0.15 = 85.5 rounds to even 86
         {"549", 551, 469, 82},     // 550 x 0.15 = 82.5 rounds to even 82
     };
+    // Shown line by line, or all at once as a fast replay shows them: the same lines stay.
     for (const auto& c : cases) {
-        auto window = Open();
-        Combo(*window)->setEditText(c.limit);
-        for (int i = 0; i < c.add; ++i)
-            window->AddRawLine("$GPGGA,line," + std::to_string(i));
-        EXPECT_EQ(window->LineCount(), c.count) << c.limit << " + " << c.add;
-        EXPECT_EQ(window->Lines().index(0).data().toString(), QString("$GPGGA,line,%1").arg(c.firstKept)) << c.limit;
+        for (bool everyLine : {true, false}) {
+            auto window = Open();
+            Combo(*window)->setEditText(c.limit);
+            for (int i = 0; i < c.add; ++i) {
+                window->AddRawLine("$GPGGA,line," + std::to_string(i));
+                if (everyLine)
+                    window->Paint();
+            }
+            window->Paint();
+            EXPECT_EQ(window->LineCount(), c.count) << c.limit << " + " << c.add << ", every line " << everyLine;
+            EXPECT_EQ(window->Lines().index(0).data().toString(), QString("$GPGGA,line,%1").arg(c.firstKept))
+                << c.limit << ", every line " << everyLine;
+        }
     }
 }
 
@@ -90,9 +100,11 @@ TEST_F(RawWindowTest, StoredChoicesAreUsedAndTypedLimitsHoldForThisRunOnly)
     auto* scrollBar = window->findChild<QListView*>("txtNMEA")->verticalScrollBar();
     for (int i = 0; i < 200; ++i)
         window->AddRawLine("$GPGGA,fixed");
+    window->Paint();
     QApplication::processEvents();
     EXPECT_EQ(scrollBar->value(), 0);
     window->findChild<QRadioButton*>("optAutoScroll")->click(), window->AddRawLine("$GPGGA,newest");
+    window->Paint();
     QApplication::processEvents();
     EXPECT_EQ(scrollBar->value(), scrollBar->maximum());
 
@@ -107,6 +119,7 @@ TEST_F(RawWindowTest, LongLinesScrollSidewaysAndAHighlightedOptionKeepsClearOfTh
     const QString longest = "$GPGSV,3,1,12" + QString(",01,40,083,46").repeated(12) + "*7F";
     for (const QString& line : {QString("$GPGLL,short"), longest, QString("$GPGLL,short")})
         window->AddRawLine(line.toStdString());
+    window->Paint();
     QApplication::processEvents();
     auto* list = window->findChild<QListView*>("txtNMEA");
     // Every line has the room of the longest, whichever came last; none is elided.
