@@ -29,7 +29,7 @@ struct PumpServices {
     ITimer& Velmor;
     IPumpUserInterface& Ui;
     IRefreshTargets& Windows;
-    IElapsedClock& Ticks;
+    IMonotonicClock& Ticks; // paces a replay by its time stamps
 };
 
 // Pulls NMEA lines from the serial port or a recorded log, hands them to the

@@ -2,6 +2,7 @@
 
 #include "common/FileResult.h"
 #include "common/FramePaintThrottle.h"
+#include "common/MonotonicClock.h"
 #include "nmea/LogSink.h"
 
 #include <cstdint>
@@ -42,13 +43,6 @@ public:
     virtual void Arm(int milliseconds) = 0;
     virtual void Disarm() = 0;
     virtual int Interval() const = 0;
-};
-
-// A steady clock in milliseconds, for pacing a replay by its time stamps.
-class IElapsedClock {
-public:
-    virtual ~IElapsedClock() = default;
-    virtual std::int64_t Milliseconds() = 0;
 };
 
 // What the pump needs of the user interface.

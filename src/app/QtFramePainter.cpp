@@ -2,7 +2,7 @@
 
 namespace trakora {
 
-QtFramePainter::QtFramePainter(IElapsedClock& clock, std::function<void()> paintAll)
+QtFramePainter::QtFramePainter(IMonotonicClock& clock, std::function<void()> paintAll)
     : m_clock(clock), m_paintAll(std::move(paintAll))
 {
     m_later.setSingleShot(true);

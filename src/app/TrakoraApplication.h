@@ -106,7 +106,7 @@ private:
     IMonotonicClock& m_monotonic;
     StreamCounters m_counters;
     QTimer m_statusTimer;
-    QtElapsedClock m_ticks;
+    SteadyClock m_ticks; // the pump's pacing and the frame painter
     QtSerialPort m_port;
     WindowRegistry m_registry;
     WindowServices m_services;

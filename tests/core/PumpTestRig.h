@@ -61,7 +61,7 @@ struct ScriptedClock : IClock {
     LocalTime Time = ToLocalTime(CivilDateTime{2024, 5, 1, 12, 0, 3});
 };
 
-struct FakeTicks : IElapsedClock {
+struct FakeTicks : IMonotonicClock {
     std::int64_t Milliseconds() override { return Now; }
     std::int64_t Now = 1000000;
 };
