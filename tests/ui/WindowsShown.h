@@ -5,6 +5,7 @@
 #include "views/SkyPlotCanvas.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QLabel>
 #include <QStringList>
 
@@ -14,6 +15,8 @@ namespace trakora::testing {
 // text, colours, gauge values, the sky plot's picture and the raw lines.
 inline QStringList WindowsShown(TrakoraApplication& app)
 {
+    // Layouts settle (a list's scroll bars show or hide) once pending events run.
+    QApplication::processEvents();
     QStringList shown;
     for (int k = 0; k < WindowKindCount; ++k) {
         QWidget* window = app.MainWindow().OpenWindow(static_cast<WindowKind>(k));
