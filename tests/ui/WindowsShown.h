@@ -2,6 +2,7 @@
 
 #include "app/TrakoraApplication.h"
 #include "views/SignalGauge.h"
+#include "views/SkyMarker.h"
 #include "views/SkyPlotCanvas.h"
 
 #include <QAbstractItemView>
@@ -27,9 +28,12 @@ inline QStringList WindowsShown(TrakoraApplication& app)
         for (QWidget* w : controls) {
             // Where a hidden control stands is nothing anyone can read.
             const bool visible = w->isVisibleTo(window);
+            // A sky mark is known by its satellite: which of the marks draws it is no one's concern.
+            QString name = w->objectName();
+            if (auto* marker = dynamic_cast<SkyMarker*>(w); marker && visible)
+                name = QString::fromLatin1(DisplayName(marker->Satellite()).data());
             QString line = QStringLiteral("%1 %2 %3 %4 %5 bg=%6 fg=%7 [%8]")
-                               .arg(window->objectName(), QString::fromLatin1(w->metaObject()->className()),
-                                    w->objectName())
+                               .arg(window->objectName(), QString::fromLatin1(w->metaObject()->className()), name)
                                .arg(visible ? QStringLiteral("%1,%2").arg(w->x()).arg(w->y()) : QStringLiteral("-"))
                                .arg(visible)
                                .arg(w->palette().color(QPalette::Window).name(),
