@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <iterator>
 
 namespace trakora {
 
@@ -18,62 +19,18 @@ namespace {
 
 constexpr int SliderSteps = 1000;
 
-const char* SpeedName(ReplaySpeed speed)
-{
-    switch (speed) {
-    case ReplaySpeed::RealTime:
-        return "Real time";
-    case ReplaySpeed::X2:
-        return "x2";
-    case ReplaySpeed::X5:
-        return "x5";
-    case ReplaySpeed::X10:
-        return "x10";
-    case ReplaySpeed::X60:
-        return "x60";
-    case ReplaySpeed::Max:
-        return "Max";
-    }
-    return "";
-}
-
-const char* SpeedMenuCaption(ReplaySpeed speed)
-{
-    switch (speed) {
-    case ReplaySpeed::RealTime:
-        return "&Real Time";
-    case ReplaySpeed::X2:
-        return "x&2";
-    case ReplaySpeed::X5:
-        return "x&5";
-    case ReplaySpeed::X10:
-        return "x1&0";
-    case ReplaySpeed::X60:
-        return "x&60";
-    case ReplaySpeed::Max:
-        return "&Max";
-    }
-    return "";
-}
-
-const char* SpeedObjectName(ReplaySpeed speed)
-{
-    switch (speed) {
-    case ReplaySpeed::RealTime:
-        return "mnuSpeedRealTime";
-    case ReplaySpeed::X2:
-        return "mnuSpeedX2";
-    case ReplaySpeed::X5:
-        return "mnuSpeedX5";
-    case ReplaySpeed::X10:
-        return "mnuSpeedX10";
-    case ReplaySpeed::X60:
-        return "mnuSpeedX60";
-    case ReplaySpeed::Max:
-        return "mnuSpeedMax";
-    }
-    return "";
-}
+// What each speed of AllReplaySpeeds is called, in the same order: in the
+// speed box, in the menu, and as the menu item's object name.
+struct SpeedTexts {
+    const char* Name;
+    const char* MenuCaption;
+    const char* ObjectName;
+};
+constexpr SpeedTexts SpeedTextsInOrder[] = {
+    {"Real time", "&Real Time", "mnuSpeedRealTime"}, {"x2", "x&2", "mnuSpeedX2"},   {"x5", "x&5", "mnuSpeedX5"},
+    {"x10", "x1&0", "mnuSpeedX10"},                  {"x60", "x&60", "mnuSpeedX60"}, {"Max", "&Max", "mnuSpeedMax"},
+};
+static_assert(std::size(SpeedTextsInOrder) == std::size(AllReplaySpeeds));
 
 QString Duration(double seconds)
 {
@@ -114,14 +71,15 @@ QtReplayControls::QtReplayControls(QMainWindow& window, QMenu& inputMenu, QActio
     connect(m_stepAction, &QAction::triggered, this, [this] { Step(); });
     menu->addSeparator();
     auto* speeds = new QActionGroup(this);
-    int digit = 0;
-    for (ReplaySpeed speed : AllReplaySpeeds) {
-        QAction* action = MenuAction(*menu, SpeedObjectName(speed), QString::fromLatin1(SpeedMenuCaption(speed)),
-                                     QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + digit)));
+    for (std::size_t k = 0; k < std::size(AllReplaySpeeds); ++k) {
+        const ReplaySpeed speed = AllReplaySpeeds[k];
+        QAction* action = MenuAction(*menu, SpeedTextsInOrder[k].ObjectName,
+                                     QString::fromLatin1(SpeedTextsInOrder[k].MenuCaption),
+                                     QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(k))));
         action->setCheckable(true);
         speeds->addAction(action);
         connect(action, &QAction::triggered, this, [this, speed] { ChooseSpeed(speed); });
-        m_speedActions[static_cast<std::size_t>(digit++)] = action;
+        m_speedActions[k] = action;
     }
     menu->addSeparator();
     connect(MenuAction(*menu, "mnuSeekBack", QStringLiteral("Go &Back 5%"), QKeySequence(Qt::CTRL | Qt::Key_Left)),
@@ -143,8 +101,8 @@ QtReplayControls::QtReplayControls(QMainWindow& window, QMenu& inputMenu, QActio
     m_speed->setAccessibleName(QStringLiteral("Replay speed"));
     m_speed->setToolTip(QStringLiteral("Replay speed (Ctrl+1 to Ctrl+6)"));
     m_speed->setFocusPolicy(Qt::TabFocus);
-    for (ReplaySpeed speed : AllReplaySpeeds)
-        m_speed->addItem(QString::fromLatin1(SpeedName(speed)));
+    for (const SpeedTexts& texts : SpeedTextsInOrder)
+        m_speed->addItem(QString::fromLatin1(texts.Name));
     connect(m_speed, &QComboBox::activated, this,
             [this](int index) { ChooseSpeed(AllReplaySpeeds[static_cast<std::size_t>(index)]); });
     m_bar->addWidget(m_speed);

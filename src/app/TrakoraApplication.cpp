@@ -182,27 +182,28 @@ void TrakoraApplication::RefreshTargets::SetPaintPace(PaintPace pace)
     m_painter.SetPace(m_everyRefresh && pace == PaintPace::OncePerFrame ? PaintPace::EveryRefresh : pace);
 }
 
+// Runs one of the registry's operations on every open window that has it.
+void TrakoraApplication::RefreshTargets::ForEachOpenWindow(WindowOperation operation)
+{
+    for (int k = 0; k < WindowKindCount; ++k) {
+        const auto kind = static_cast<WindowKind>(k);
+        const auto& run = m_app.m_registry.Entry(kind).*operation;
+        if (QWidget* open = m_app.m_mainWindow->OpenWindow(kind); open && run)
+            run(open);
+    }
+}
+
 void TrakoraApplication::RefreshTargets::PaintAll()
 {
     ++m_paints;
-    for (int k = 0; k < WindowKindCount; ++k) {
-        const auto kind = static_cast<WindowKind>(k);
-        const DisplayWindowEntry& entry = m_app.m_registry.Entry(kind);
-        if (QWidget* open = m_app.m_mainWindow->OpenWindow(kind); open && entry.Paint)
-            entry.Paint(open);
-    }
+    ForEachOpenWindow(&DisplayWindowEntry::Paint);
     if (m_app.m_rawWindow)
         m_app.m_rawWindow->Paint();
 }
 
 void TrakoraApplication::RefreshTargets::ResetWindows()
 {
-    for (int k = 0; k < WindowKindCount; ++k) {
-        const auto kind = static_cast<WindowKind>(k);
-        const DisplayWindowEntry& entry = m_app.m_registry.Entry(kind);
-        if (QWidget* open = m_app.m_mainWindow->OpenWindow(kind); open && entry.ResetModel)
-            entry.ResetModel(open);
-    }
+    ForEachOpenWindow(&DisplayWindowEntry::ResetModel);
     if (m_app.m_rawWindow)
         m_app.m_rawWindow->ClearLines();
 }

@@ -78,6 +78,8 @@ private:
         void ResetWindows() override;
 
     private:
+        using WindowOperation = std::function<void(QWidget*)> DisplayWindowEntry::*;
+        void ForEachOpenWindow(WindowOperation operation);
         void PaintAll();
 
         TrakoraApplication& m_app;

@@ -18,8 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
-#include <tuple>
 
 using namespace trakora;
 
@@ -35,36 +35,34 @@ struct ScriptedMilliseconds : IMonotonicClock {
     std::int64_t Ms = 7'000'000;
 };
 
-// Passed, bad checksum, no checksum, ignored.
-using Row = std::tuple<long long, long long, long long, long long>;
+// Per identifier: passed, bad checksum, no checksum, ignored.
+using Row = std::array<long long, 4>;
 
 std::map<std::string, Row> TableRows(const frmHealth& window)
 {
     const auto* table = window.findChild<QTableWidget*>("grdHealth");
     std::map<std::string, Row> rows;
     for (int row = 0; row < table->rowCount(); ++row) {
-        const auto number = [&](int column) { return table->item(row, column)->text().toLongLong(); };
-        rows[table->item(row, frmHealth::Identifier)->text().toStdString()] =
-            Row(number(frmHealth::Passed), number(frmHealth::BadChecksum), number(frmHealth::NoChecksum),
-                number(frmHealth::Ignored));
+        Row& counts = rows[table->item(row, frmHealth::Identifier)->text().toStdString()];
+        for (int i = 0; i < 4; ++i)
+            counts[i] = table->item(row, std::array{frmHealth::Passed, frmHealth::BadChecksum, frmHealth::NoChecksum,
+                                                    frmHealth::Ignored}[i])->text().toLongLong();
     }
     return rows;
 }
 
-// The rows the window must show for the replay tool's stats: every row that
-// has lines, and all lines together.
+// The rows the window must show for the replay tool's stats: every identifier that has lines, and "All".
 std::map<std::string, Row> ToolRows(const Json& stats)
 {
     std::map<std::string, Row> rows;
-    Row all{};
+    Row& all = rows["All"] = {};
     for (const auto& [name, counts] : stats.at("identifiers").items()) {
-        const Row row(counts.at("passed"), counts.at("bad_checksum"), counts.at("no_checksum"), counts.at("ignored"));
-        std::get<0>(all) += std::get<0>(row), std::get<1>(all) += std::get<1>(row);
-        std::get<2>(all) += std::get<2>(row), std::get<3>(all) += std::get<3>(row);
-        if (std::get<0>(row) + std::get<1>(row) + std::get<2>(row) + counts.at("damaged").get<long long>() > 0)
+        const Row row{counts.at("passed"), counts.at("bad_checksum"), counts.at("no_checksum"), counts.at("ignored")};
+        for (int i = 0; i < 4; ++i)
+            all[i] += row[i];
+        if (row[0] + row[1] + row[2] + counts.at("damaged").get<long long>() > 0)
             rows[name] = row;
     }
-    rows["All"] = all;
     return rows;
 }
 
@@ -101,9 +99,8 @@ TEST(ReceiverHealth, AReplayShowsTheReplayToolsCountsAndNamesTheProblem)
         const Json stats = Json::parse(tool.readAllStandardOutput().toStdString()).at("stats");
         const std::map<std::string, Row> expected = ToolRows(stats);
         EXPECT_EQ(TableRows(*health), expected) << c.Log << " " << c.Talkers;
-        EXPECT_EQ(std::get<0>(expected.at("All")) + std::get<1>(expected.at("All")) + std::get<2>(expected.at("All")) +
-                      stats.at("damaged").get<long long>(),
-                  stats.at("lines").get<long long>());
+        const Row& all = expected.at("All");
+        EXPECT_EQ(all[0] + all[1] + all[2] + stats.at("damaged").get<long long>(), stats.at("lines").get<long long>());
 
         const QString line = health->findChild<QLabel*>("lblHealth")->text();
         EXPECT_TRUE(QRegularExpression(c.Line).match(line).hasMatch()) << c.Log << ": " << line.toStdString();
