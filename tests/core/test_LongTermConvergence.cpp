@@ -52,22 +52,17 @@ TEST(LongTermConvergence, StationaryReceiverAveragesToTheMeanOfItsLog)
     std::normal_distribution<double> metres(0.0, 3.0);
     double latSum = 0, lonSum = 0;
     int sampled = 0;
-    bool started = false;
-
     for (int second = 0; second < 3600; ++second) {
         const double lat = trueLat + metres(noise) / northPerDegree;
         const double lon = trueLon + metres(noise) / eastPerDegree;
         char time[8];
         std::snprintf(time, sizeof time, "%02d%02d%02d", second / 3600, second / 60 % 60, second % 60);
-        h.Feed(Sentence("GPRMC," + std::string(time) + ",A," + Ddmm(lat, 2) + ",N," + Ddmm(lon, 3) +
-                        ",E,000.0,000.0,061226,002.0,E"));
-        h.Feed(Sentence("GPGGA," + std::string(time) + "," + Ddmm(lat, 2) + ",N," + Ddmm(lon, 3) +
-                        ",E,1,08,0.9,545.4,M,46.9,M,,"));
+        const std::string where = Ddmm(lat, 2) + ",N," + Ddmm(lon, 3) + ",E,";
+        h.Feed(Sentence("GPRMC," + std::string(time) + ",A," + where + "000.0,000.0,061226,002.0,E"));
+        h.Feed(Sentence("GPGGA," + std::string(time) + "," + where + "1,08,0.9,545.4,M,46.9,M,,"));
         h.Feed(Sentence("GPGSA,A,3,04,05,09,12,,,,,,,,,1.8,0.9,1.5"));
-        if (!started) {
+        if (second == 0)
             sampler.Start();
-            started = true;
-        }
         // Each pass samples when more than the one-second interval has gone.
         const std::int32_t before = sampler.Row(0).RowSampleCount;
         sampler.TimerPop();

@@ -6,7 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <array>
+#include <optional>
 #include <string>
 
 using namespace trakora;
@@ -54,8 +55,25 @@ protected:
         return sampler.Row(0).RowSampleCount;
     }
 
-    // Feeds a sentence body through the decoders into gps.
-    void Decode(std::string_view body) { h.FeedBody(body); }
+    void Save(std::initializer_list<std::array<const char*, 3>> entries)
+    {
+        for (const auto& [section, key, value] : entries)
+            store.Save(section, key, value);
+    }
+
+    void ExpectStored(std::initializer_list<std::array<const char*, 3>> entries)
+    {
+        for (const auto& [section, key, value] : entries)
+            EXPECT_EQ(store.Get(section, key, "?"), value) << section << " " << key;
+    }
+
+    // A second window over the same store, as after closing and opening it again.
+    LongTermSampler& Reopen()
+    {
+        reopened.emplace(gps, settings, store, clock, reopenedView, hooks);
+        reopened->Load();
+        return *reopened;
+    }
 
     Harness h;
     GpsState& gps = *h.Gps;
@@ -65,6 +83,8 @@ protected:
     RecordingView view;
     AnsweringHooks hooks;
     LongTermSampler sampler{gps, settings, store, clock, view, hooks};
+    RecordingView reopenedView;
+    std::optional<LongTermSampler> reopened;
 };
 
 TEST_F(LongTermSamplerTest, FirstOpeningWithEmptyStoreAndPassesBeforeStart)
@@ -83,19 +103,11 @@ TEST_F(LongTermSamplerTest, FirstOpeningWithEmptyStoreAndPassesBeforeStart)
 
 TEST_F(LongTermSamplerTest, StoredRowsAreRestoredInEveryDegreeFormat)
 {
-    store.Save("LTEnab", "3", "1");
-    store.Save("LTTime", "3", "15");
-    store.Save("LTInt", "3", "Mins");
-    store.Save("Samps", "3", "4");
-    store.Save("Lats", "3", "180.5");
-    store.Save("Lons", "3", "31");
-    store.Save("LTEnab", "1", "0"); // a count but switched off: no averages
-    store.Save("Samps", "1", "7");
-    store.Save("Lats", "1", "315");
-    store.Save("LTTime", "2", "10");
-    store.Save("LTInt", "2", "mins"); // the unit must match exactly
-    store.Save("Samps", "4", "garbage");
-    store.Save("Altitude", "TotAlt", "??");
+    Save({{"LTEnab", "3", "1"}, {"LTTime", "3", "15"}, {"LTInt", "3", "Mins"}, {"Samps", "3", "4"},
+          {"Lats", "3", "180.5"}, {"Lons", "3", "31"},
+          {"LTEnab", "1", "0"}, {"Samps", "1", "7"}, {"Lats", "1", "315"}, // a count but switched off: no averages
+          {"LTTime", "2", "10"}, {"LTInt", "2", "mins"},                    // the unit must match exactly
+          {"Samps", "4", "garbage"}, {"Altitude", "TotAlt", "??"}});
     settings.DegreeFormat = 2;
     sampler.Load();
     EXPECT_TRUE(view.ticked[3]);
@@ -123,10 +135,7 @@ TEST_F(LongTermSamplerTest, StoredRowsAreRestoredInEveryDegreeFormat)
 
 TEST_F(LongTermSamplerTest, StartWaitsForTheFirstPositionWithoutBlocking)
 {
-    sampler.Load();
-    sampler.SetEnabled(0, true);
-    sampler.SetInterval(0, "5");
-    sampler.SetType(0, "Mins");
+    OpenWithRow("5", "Mins");
     sampler.SetEnabled(1, true); // an interval but no unit: unticked by Start
     sampler.SetInterval(1, "5");
     gps.NewPosition = false;
@@ -134,13 +143,9 @@ TEST_F(LongTermSamplerTest, StartWaitsForTheFirstPositionWithoutBlocking)
     EXPECT_TRUE(view.startDisabled);
     EXPECT_EQ(view.shown["status"], "Starting");
     EXPECT_FALSE(sampler.SamplingStarted());
-    EXPECT_EQ(store.Get("LTTime", "0", ""), "5");
-    EXPECT_EQ(store.Get("LTInt", "0", ""), "Mins");
-    EXPECT_EQ(store.Get("LTEnab", "0", ""), "1");
-    EXPECT_EQ(store.Get("LTInt", "1", ""), "-");
-    EXPECT_EQ(store.Get("LTEnab", "1", ""), "0");
+    ExpectStored({{"LTTime", "0", "5"}, {"LTInt", "0", "Mins"}, {"LTEnab", "0", "1"}, {"LTInt", "1", "-"},
+                  {"LTEnab", "1", "0"}, {"LTTime", "2", "0"}});
     EXPECT_FALSE(view.ticked[1]);
-    EXPECT_EQ(store.Get("LTTime", "2", ""), "0");
     EXPECT_EQ(view.shown["tip0"], "Next update at 2026-12-06 12:05:00");
 
     EXPECT_EQ(PassWithPosition(5), 0) << "the pass that completes Start takes no sample";
@@ -291,13 +296,11 @@ TEST_F(LongTermSamplerTest, SavedDataReopensWithTheUserTickAndWithoutIncompleteR
     sampler.SetEnabled(2, true); // ticked without an interval
     sampler.Close();
     sampler.SaveAllData();
-    EXPECT_EQ(store.Get("LTInt", "2", ""), "-");
+    ExpectStored({{"LTInt", "2", "-"}});
     EXPECT_FALSE(view.ticked[2]);
 
-    RecordingView reopenedView;
-    LongTermSampler reopened{gps, settings, store, clock, reopenedView, hooks};
     settings.DegreeFormat = 2;
-    reopened.Load();
+    const LongTermSampler& reopened = Reopen();
     EXPECT_DOUBLE_EQ(reopened.Row(0).LatSum, 91.0);
     EXPECT_EQ(reopenedView.shown["lat0"], "45.50000" + Deg);
     EXPECT_TRUE(reopenedView.ticked[0]);
@@ -326,10 +329,7 @@ TEST_F(LongTermSamplerTest, ClearStatsZeroesOnYesAndReturnsSamplingToItsState)
     EXPECT_EQ(view.shown["samples0"], "");
     EXPECT_EQ(view.shown["lat0"], "");
     EXPECT_EQ(view.shown["alt"], "");
-    EXPECT_EQ(store.Get("Samps", "0", ""), "0");
-    EXPECT_EQ(store.Get("Altitude", "AltSamps", ""), "0");
-    EXPECT_EQ(store.Get("SqSamps", "0", ""), "0");
-    EXPECT_EQ(store.Get("Altitude", "AltSqSamps", ""), "0");
+    ExpectStored({{"Samps", "0", "0"}, {"Altitude", "AltSamps", "0"}, {"SqSamps", "0", "0"}, {"Altitude", "AltSqSamps", "0"}});
     EXPECT_EQ(sampler.Row(0).Spread.Count(), 0);
     EXPECT_EQ(sampler.Row(0).Cloud.Size(), 0u);
     EXPECT_EQ(PassWithPosition(2), 1) << "sampling goes on with the old interval";
@@ -349,18 +349,15 @@ TEST_F(LongTermSamplerTest, ClearStatsWhileStartWaitsKeepsTheStartThatCompletesM
 TEST_F(LongTermSamplerTest, SmallSumsSurviveSaveAndReopen)
 {
     OpenWithRow("1", "Secs");
-    Decode("GPRMC,120002,A,5128.700,N,00000.003,W,000.0,000.0,061226,002.0,E");
+    h.FeedBody("GPRMC,120002,A,5128.700,N,00000.003,W,000.0,000.0,061226,002.0,E");
     StartSampling();
     ASSERT_EQ(PassWithPosition(2), 1);
     sampler.Close();
     sampler.SaveAllData();
     // 0.003' is 5e-05 degrees, 4.99999987368938e-05 in single precision.
-    EXPECT_EQ(store.Get("Lons", "0", ""), "0.0000499999987368938");
-
-    RecordingView reopenedView;
-    LongTermSampler reopened{gps, settings, store, clock, reopenedView, hooks};
+    ExpectStored({{"Lons", "0", "0.0000499999987368938"}});
     settings.DegreeFormat = 2;
-    reopened.Load();
+    Reopen();
     EXPECT_EQ(reopenedView.shown["lon0"], "0.00005" + Deg);
 }
 
@@ -382,10 +379,7 @@ TEST_F(LongTermSamplerTest, StoredSumsReadBackOrStartOverWhenAbsurd)
     };
     gps.LatDir = FixedText<1>{}; // no sentence yet: no hemisphere letter to show
     for (const auto& c : cases) {
-        store.Save("LTEnab", "0", "1");
-        store.Save("Lats", "0", c.lats);
-        store.Save("Lons", "0", "0");
-        store.Save("Samps", "0", c.samps);
+        Save({{"LTEnab", "0", "1"}, {"Lats", "0", c.lats}, {"Lons", "0", "0"}, {"Samps", "0", c.samps}});
         for (int format : {2, 3}) {
             settings.DegreeFormat = format;
             view.shown.clear();
@@ -424,28 +418,25 @@ TEST_F(LongTermSamplerTest, AltitudeSumNeverOverflowsAndTakesOnlyFixes)
         {"1789", "1", fix + "2,08,0.9,545.4,,46.9,M,,", 1, "1789", "1", "1789.0 Feet"},  // no unit
     };
     for (const auto& c : cases) {
-        store.Save("Altitude", "TotAlt", c.totAlt);
-        store.Save("Altitude", "AltSamps", c.altSamps);
+        Save({{"Altitude", "TotAlt", c.totAlt}, {"Altitude", "AltSamps", c.altSamps}});
         view.shown.clear();
         OpenWithRow("1", "Secs");
         StartSampling();
         PassWithPosition(2);
         gps.NewPosition = false; // a receiver that sends GGA alone
         for (int i = 0; i < c.repeat; ++i) {
-            Decode(c.gga);
+            h.FeedBody(c.gga);
             sampler.TimerPop();
         }
         sampler.SaveAllData();
-        EXPECT_EQ(store.Get("Altitude", "TotAlt", ""), c.savedTotAlt) << c.gga;
-        EXPECT_EQ(store.Get("Altitude", "AltSamps", ""), c.savedAltSamps) << c.gga;
+        ExpectStored({{"Altitude", "TotAlt", c.savedTotAlt}, {"Altitude", "AltSamps", c.savedAltSamps}});
         EXPECT_EQ(view.shown["alt"], c.shown) << c.gga;
     }
 }
 
 TEST_F(LongTermSamplerTest, RowCountStopsAtItsLimitInsteadOfWrapping)
 {
-    store.Save("Samps", "0", "2147483647");
-    store.Save("Lats", "0", "96636764115"); // 45 degrees each
+    Save({{"Samps", "0", "2147483647"}, {"Lats", "0", "96636764115"}}); // 45 degrees each
     OpenWithRow("1", "Secs");
     StartSampling();
     EXPECT_EQ(PassWithPosition(2), 2147483647);
@@ -454,12 +445,9 @@ TEST_F(LongTermSamplerTest, RowCountStopsAtItsLimitInsteadOfWrapping)
 
 TEST_F(LongTermSamplerTest, SpreadStartsWithNewSamplesInOlderStoresAndSurvivesReopening)
 {
-    store.Save("LTEnab", "0", "1"); // a row written before the spread was kept
-    store.Save("Samps", "0", "4");
-    store.Save("Lats", "0", "180");
-    store.Save("Lons", "0", "30");
-    store.Save("Samps", "1", "4"); // and one whose spread is damaged
-    store.Save("Lats", "1", "180");
+    // A row written before the spread was kept, and one whose spread is damaged.
+    Save({{"LTEnab", "0", "1"}, {"Samps", "0", "4"}, {"Lats", "0", "180"}, {"Lons", "0", "30"},
+          {"Samps", "1", "4"}, {"Lats", "1", "180"}});
     for (const char* section : {"RefLat", "RefLon", "LatOff", "LonOff", "LatSq", "LonSq", "SqSamps"})
         store.Save(section, "1", "1");
     store.Save("LatSq", "1", "nan");
@@ -486,12 +474,8 @@ TEST_F(LongTermSamplerTest, SpreadStartsWithNewSamplesInOlderStoresAndSurvivesRe
     EXPECT_EQ(texts.Cep50, "3.99 Meters"); // 0.5887 x 6.783
     sampler.Close();
     sampler.SaveAllData();
-    EXPECT_EQ(store.Get("RefLat", "0", ""), "45");
-    EXPECT_EQ(store.Get("SqSamps", "0", ""), "3");
-
-    RecordingView reopenedView;
-    LongTermSampler reopened{gps, settings, store, clock, reopenedView, hooks};
-    reopened.Load();
+    ExpectStored({{"RefLat", "0", "45"}, {"SqSamps", "0", "3"}});
+    const LongTermSampler& reopened = Reopen();
     EXPECT_EQ(SpreadTextsOf(reopened.Row(0).Spread, settings).SigmaNorth, "6.78 Meters");
     EXPECT_EQ(reopened.Row(0).Cloud.Size(), 0u) << "the plot shows this run's samples only";
 }
@@ -499,13 +483,13 @@ TEST_F(LongTermSamplerTest, SpreadStartsWithNewSamplesInOlderStoresAndSurvivesRe
 TEST_F(LongTermSamplerTest, AveragedPointIsSignedAcrossTheEquatorAndNamesItsRow)
 {
     OpenWithRow("1", "Secs");
-    Decode("GPRMC,120002,A,0000.006,N,00000.003,W,000.0,000.0,061226,002.0,E");
+    h.FeedBody("GPRMC,120002,A,0000.006,N,00000.003,W,000.0,000.0,061226,002.0,E");
     StartSampling();
     EXPECT_FALSE(sampler.PointOf(0)) << "no sample yet";
     PassWithPosition(2);
-    Decode("GPRMC,120004,A,0000.006,S,00000.003,W,000.0,000.0,061226,002.0,E");
+    h.FeedBody("GPRMC,120004,A,0000.006,S,00000.003,W,000.0,000.0,061226,002.0,E");
     PassWithPosition(2);
-    Decode("GPGGA,120004,0000.006,S,00000.003,W,1,08,0.9,545.4,M,46.9,M,,");
+    h.FeedBody("GPGGA,120004,0000.006,S,00000.003,W,1,08,0.9,545.4,M,46.9,M,,");
     sampler.TimerPop();
     const std::optional<AveragedPoint> point = sampler.PointOf(0);
     ASSERT_TRUE(point);

@@ -18,12 +18,10 @@ namespace {
 constexpr double Pi = 3.14159265358979323846;
 
 // Metres per degree north and east on the WGS 84 ellipsoid.
-void MetresPerDegree(double latitude, double& north, double& east)
+std::pair<double, double> MetresPerDegree(double latitude)
 {
-    const double e2 = 0.00669437999014, a = 6378137.0, s = std::sin(latitude * Pi / 180);
-    const double w = 1 - e2 * s * s;
-    north = a * (1 - e2) / std::pow(w, 1.5) * Pi / 180;
-    east = a / std::sqrt(w) * std::cos(latitude * Pi / 180) * Pi / 180;
+    const double e2 = 0.00669437999014, a = 6378137.0, s = std::sin(latitude * Pi / 180), w = 1 - e2 * s * s;
+    return {a * (1 - e2) / std::pow(w, 1.5) * Pi / 180, a / std::sqrt(w) * std::cos(latitude * Pi / 180) * Pi / 180};
 }
 
 struct Direct {
@@ -36,20 +34,11 @@ Direct DirectSpread(const std::vector<std::pair<double, double>>& positions)
 {
     Direct d;
     const double lon0 = positions.front().second;
-    auto unwrapped = [lon0](double lon) {
-        long double diff = lon - lon0;
-        while (diff >= 180) diff -= 360;
-        while (diff < -180) diff += 360;
-        return lon0 + diff;
-    };
-    for (const auto& [lat, lon] : positions) {
-        d.meanLat += lat;
-        d.meanLon += unwrapped(lon);
-    }
-    d.meanLat /= positions.size();
-    d.meanLon /= positions.size();
-    double north, east;
-    MetresPerDegree(positions.front().first, north, east);
+    const auto unwrapped = [lon0](double lon) { return lon0 + std::remainder(static_cast<long double>(lon) - lon0, 360.0L); };
+    for (const auto& [lat, lon] : positions)
+        d.meanLat += lat, d.meanLon += unwrapped(lon);
+    d.meanLat /= positions.size(), d.meanLon /= positions.size();
+    const auto [north, east] = MetresPerDegree(positions.front().first);
     for (const auto& [lat, lon] : positions) {
         d.sigmaNorth += std::pow((lat - d.meanLat) * north, 2);
         d.sigmaEast += std::pow((unwrapped(lon) - d.meanLon) * east, 2);
@@ -77,8 +66,7 @@ TEST(PositionSpread, MeansAndSpreadsMatchADirectComputationAnywhere)
     for (const auto& c : cases) {
         std::mt19937 random(7);
         std::normal_distribution<double> noise(0, c.noiseMetres > 0 ? c.noiseMetres : 1);
-        double north, east;
-        MetresPerDegree(c.lat, north, east);
+        const auto [north, east] = MetresPerDegree(c.lat);
         std::vector<std::pair<double, double>> positions;
         PositionSpread spread;
         for (int i = 0; i < 20000; ++i) {
@@ -106,41 +94,28 @@ TEST(PositionSpread, TenMillionSamplesKeepMillimetres)
     // A receiver that wanders slowly by tens of metres around its first fix.
     constexpr int Samples = 10'000'000;
     const double lat0 = 47.3951234, lon0 = 8.5470321;
-    double north, east;
-    MetresPerDegree(lat0, north, east);
-    auto sample = [&](std::uint64_t& state, double& dn, double& de) {
+    const auto [north, east] = MetresPerDegree(lat0);
+    PositionSpread spread;
+    // Direct: sums and sums of squares of the offsets in long double, whose
+    // 64-bit mantissa leaves the cancellation far below a millimetre here.
+    long double sumN = 0, sumE = 0, squaresN = 0, squaresE = 0;
+    for (std::uint64_t i = 0, state = 1; i < Samples; ++i) {
         state = state * 6364136223846793005ULL + 1442695040888963407ULL;
         const double u = static_cast<double>(state >> 11) / 9007199254740992.0;
         const double v = static_cast<double>((state >> 3) & 0xFFFFF) / 1048576.0;
-        dn = 20 + 8 * (u - 0.5);
-        de = -35 + 6 * (v - 0.5);
-    };
-    PositionSpread spread;
-    std::uint64_t state = 1;
-    double dn, de;
-    for (int i = 0; i < Samples; ++i) {
-        sample(state, dn, de);
-        spread.Add(lat0 + dn / north, lon0 + de / east);
-    }
-    // Direct: two passes over the same samples in long double.
-    long double sumN = 0, sumE = 0, squaresN = 0, squaresE = 0;
-    state = 1;
-    for (int i = 0; i < Samples; ++i) {
-        sample(state, dn, de);
-        sumN += (lat0 + dn / north - lat0) * north;
-        sumE += (lon0 + de / east - lon0) * east;
+        const double lat = lat0 + (20 + 8 * (u - 0.5)) / north, lon = lon0 + (-35 + 6 * (v - 0.5)) / east;
+        spread.Add(lat, lon);
+        const long double n = (lat - lat0) * north, e = (lon - lon0) * east;
+        sumN += n, sumE += e, squaresN += n * n, squaresE += e * e;
     }
     const long double meanN = sumN / Samples, meanE = sumE / Samples;
-    state = 1;
-    for (int i = 0; i < Samples; ++i) {
-        sample(state, dn, de);
-        squaresN += std::pow((lat0 + dn / north - lat0) * north - meanN, 2);
-        squaresE += std::pow((lon0 + de / east - lon0) * east - meanE, 2);
-    }
+    const auto sigma = [](long double squares, long double sum) {
+        return static_cast<double>(std::sqrt((squares - sum * sum / Samples) / (Samples - 1)));
+    };
     const auto figures = AccuracyOf(spread);
     ASSERT_TRUE(figures);
-    EXPECT_NEAR(figures->SigmaNorth, static_cast<double>(std::sqrt(squaresN / (Samples - 1))), 1e-3);
-    EXPECT_NEAR(figures->SigmaEast, static_cast<double>(std::sqrt(squaresE / (Samples - 1))), 1e-3);
+    EXPECT_NEAR(figures->SigmaNorth, sigma(squaresN, sumN), 1e-3);
+    EXPECT_NEAR(figures->SigmaEast, sigma(squaresE, sumE), 1e-3);
     EXPECT_NEAR((spread.MeanLatitude() - lat0) * north, static_cast<double>(meanN), 1e-3);
     EXPECT_NEAR((spread.MeanLongitude() - lon0) * east, static_cast<double>(meanE), 1e-3);
 }
