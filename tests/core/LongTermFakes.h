@@ -31,8 +31,7 @@ struct RecordingView : ILongTermView {
     void ShowSamplesTip(int row, std::string_view tip) override { Put("tip", row, tip); }
     void ShowAverages(int row, std::string_view lat, std::string_view lon) override
     {
-        Put("lat", row, lat);
-        Put("lon", row, lon);
+        Put("lat", row, lat), Put("lon", row, lon);
     }
     void ShowRowChoices(int row, bool enabled, std::string_view interval, std::string_view type) override
     {
@@ -42,8 +41,7 @@ struct RecordingView : ILongTermView {
     void UntickRow(int row) override { ticked[row] = false; }
     void ShowAltitude(std::string_view average, std::string_view count) override
     {
-        shown["alt"] = average;
-        shown["altSamples"] = count;
+        shown["alt"] = average, shown["altSamples"] = count;
     }
     void ShowThreshold(std::string_view text) override { shown["threshold"] = text; }
     void ShowSpread(int row) override { ++spreadShown[row]; }

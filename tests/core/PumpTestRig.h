@@ -89,7 +89,6 @@ struct RefreshLog : IRefreshTargets {
 inline std::string Gga(const std::string& time) { return Sentence("GPGGA," + time + ",4807.038,N,01131.000,E,1,08,,,,,,,"); }
 inline std::string Rmc(const std::string& time) { return Sentence("GPRMC," + time + ",A,4807.038,N,01131.000,E,,,010524,,"); }
 
-
 // The pump wired to the real dispatcher and real log files, with fakes for
 // the port, timers, clock, user interface and windows.
 struct PumpRig {

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 
 using namespace trakora;
 using namespace trakora::testing;
@@ -16,8 +17,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Three one-second epochs of a receiver, each ended by its GGA.
-const std::vector ThreeEpochs = {Rmc("120001"), Gga("120001"), Rmc("120002"), Gga("120002"), Rmc("120003"), Gga("120003")};
+// An RMC and a GGA, which ends the epoch, at each time.
+std::vector<std::string> Epochs(std::initializer_list<std::string> times)
+{
+    std::vector<std::string> lines;
+    for (const std::string& t : times)
+        lines.insert(lines.end(), {Rmc(t), Gga(t)});
+    return lines;
+}
+
+const std::vector ThreeEpochs = Epochs({"120001", "120002", "120003"});
 
 std::vector<std::string> ReadLines(const fs::path& path)
 {
@@ -40,6 +49,12 @@ protected:
         for (const auto& line : lines)
             out << line << "\r\n";
         rig.Settings.FileInput = FlagSet, rig.Settings.InputFileName = "in.TKL";
+    }
+
+    void Record()
+    {
+        ProgramSettings& s = rig.Settings;
+        s.WriteData = s.SavePositionInfo = s.SaveWaypointInfo = s.SavePRNInfo = 1, s.OutputFileName = "out.TKL";
     }
 
     fs::path m_old = fs::current_path();
@@ -90,9 +105,7 @@ TEST_F(Replay, WithAllTalkersAnyGGAClosesAnEpoch)
 TEST_F(Replay, StopDuringFastReplayThenContinueReadsAndRecordsEveryLineExactlyOnce)
 {
     // Continue without an earlier Start opens the log from its beginning.
-    Load(ThreeEpochs);
-    rig.Settings.WriteData = rig.Settings.SavePositionInfo = rig.Settings.SaveWaypointInfo = rig.Settings.SavePRNInfo = 1;
-    rig.Settings.OutputFileName = "out.TKL";
+    Load(ThreeEpochs), Record();
     // Stop at the yield after the first line of the second epoch.
     rig.Ui.OnYield = [&] { if (rig.Raw.Lines.size() == 3) rig.Pump.Stop(); };
     ScriptedMilliseconds monotonic;
@@ -118,8 +131,8 @@ TEST_F(Replay, StopDuringFastReplayThenContinueReadsAndRecordsEveryLineExactlyOn
 TEST_F(Replay, TimedReplayReadsOnWhileTheClocksSecondsDigitIsTwoOrMoreAhead)
 {
     std::vector<std::string> lines;
-    for (int second = 5; second <= 19; ++second)
-        lines.insert(lines.end(), {Rmc(std::to_string(120000 + second)), Gga(std::to_string(120000 + second))});
+    for (int second = 120005; second <= 120019; ++second)
+        lines.insert(lines.end(), {Rmc(std::to_string(second)), Gga(std::to_string(second))});
     Load(lines), rig.Settings.ReadRealTime = FlagSet;
     rig.Clock.Time = ToLocalTime(CivilDateTime{2024, 5, 1, 9, 41, 40});
     rig.Pump.Start();
@@ -167,10 +180,7 @@ TEST_F(Replay, OutputLogFollowsWriteDataAndLogsThatCannotBeOpenedAreReported)
 
 TEST_F(Replay, RealTimePacesTenthsByTheirStampsAndBadStampsNeitherWaitLongNorSpin)
 {
-    std::vector<std::string> tenths;
-    for (const char* t : {"120000.10", "120000.20", "120000.30"})
-        tenths.insert(tenths.end(), {Rmc(t), Gga(t)});
-    Load(tenths), rig.Settings.ReadRealTime = FlagSet, rig.Settings.ShowingDataStat = FlagSet;
+    Load(Epochs({"120000.10", "120000.20", "120000.30"})), rig.Settings.ReadRealTime = FlagSet, rig.Settings.ShowingDataStat = FlagSet;
     rig.Pump.Start();
     for (std::size_t read : {2u, 4u, 6u}) {
         EXPECT_EQ(rig.Raw.Lines.size(), read) << "one epoch per tenth";
@@ -227,9 +237,8 @@ TEST_F(Replay, SeekRebuildsWhatAReplayFromTheStartShowsAndRecordsNothing)
 {
     std::vector<std::string> lines = ReadLines(TRAKORA_TEST_DATA "/sample.TKL");
     const std::size_t cut = 2345; // mid-epoch
-    long long offset = 0;
-    for (std::size_t i = 0; i < cut; ++i)
-        offset += static_cast<long long>(lines[i].size() + 2);
+    const long long offset = std::accumulate(lines.begin(), lines.begin() + cut, 0LL,
+                                             [](long long sum, const std::string& line) { return sum + line.size() + 2; });
 
     PumpRig fresh;
     fresh.ShowAllButSatInfo();
@@ -237,10 +246,8 @@ TEST_F(Replay, SeekRebuildsWhatAReplayFromTheStartShowsAndRecordsNothing)
     fresh.Settings.FileInput = FlagSet, fresh.Settings.InputFileName = "in.TKL";
     fresh.Pump.Start();
 
-    Load(lines);
+    Load(lines), Record();
     rig.ShowAllButSatInfo();
-    rig.Settings.WriteData = rig.Settings.SavePositionInfo = rig.Settings.SavePRNInfo = 1;
-    rig.Settings.OutputFileName = "out.TKL";
     rig.Settings.GaugeFloor.fill(20);
     rig.Pump.Pause(); // nothing to pause before Start
     rig.Pump.Start();
@@ -252,10 +259,8 @@ TEST_F(Replay, SeekRebuildsWhatAReplayFromTheStartShowsAndRecordsNothing)
     EXPECT_EQ(*rig.Gps, *fresh.Gps) << "the receiver state of a replay from the start";
     EXPECT_EQ(rig.Settings.GaugeFloor, fresh.Settings.GaugeFloor);
     EXPECT_EQ(rig.Windows.Resets, 1);
-    std::vector<DisplayWindow> withoutLongTerm;
-    for (DisplayWindow window : fresh.Windows.Calls)
-        if (window != LT)
-            withoutLongTerm.push_back(window);
+    std::vector<DisplayWindow> withoutLongTerm = fresh.Windows.Calls;
+    std::erase(withoutLongTerm, LT);
     EXPECT_EQ(rig.Windows.Calls, withoutLongTerm) << "every epoch refreshed, the long-term pass left out";
     EXPECT_EQ(ReadLines("out.TKL").size(), recorded) << "nothing recorded twice";
     EXPECT_EQ(rig.Pump.Position().Offset, offset);
@@ -265,13 +270,9 @@ TEST_F(Replay, SeekRebuildsWhatAReplayFromTheStartShowsAndRecordsNothing)
 
 TEST_F(Replay, LinesReadAgainAfterASeekBackAreNeitherRecordedNorSampledAgainAndStopEndsARebuild)
 {
-    std::vector<std::string> lines;
-    for (const char* t : {"120001", "120002", "120003", "120004", "120005"})
-        lines.insert(lines.end(), {Rmc(t), Gga(t)});
-    Load(lines);
+    const std::vector lines = Epochs({"120001", "120002", "120003", "120004", "120005"});
+    Load(lines), Record();
     rig.ShowAllButSatInfo();
-    rig.Settings.WriteData = rig.Settings.SavePositionInfo = rig.Settings.SaveWaypointInfo = 1;
-    rig.Settings.OutputFileName = "out.TKL";
     const auto longTermPasses = [&] { return std::count(rig.Windows.Calls.begin(), rig.Windows.Calls.end(), LT); };
     rig.Ui.OnYield = [&] { if (rig.Raw.Lines.size() == 4) rig.Pump.Pause(); };
     rig.Pump.Start();

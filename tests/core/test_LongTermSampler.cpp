@@ -1,4 +1,5 @@
 #include "common/LoadProgramSettings.h"
+#include "common/NumberFormat.h"
 #include "LongTermFakes.h"
 #include "NmeaTestHarness.h"
 #include "longterm/LongTermSampler.h"
@@ -7,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <optional>
+#include <random>
 #include <string>
 
 using namespace trakora;
@@ -22,13 +25,8 @@ protected:
     LongTermSamplerTest()
     {
         LoadProgramSettings(settings, gps, store);
-        gps.FixQuality = "1";
-        gps.FixMode = "3";
-        gps.HDOP = 1.0f;
-        gps.Latitude = 45.0f;
-        gps.Longitude = 7.5f;
-        gps.LatDir = "N";
-        gps.LonDir = "E";
+        gps.FixQuality = "1", gps.FixMode = "3", gps.LatDir = "N", gps.LonDir = "E";
+        gps.HDOP = 1.0f, gps.Latitude = 45.0f, gps.Longitude = 7.5f;
     }
 
     // Opens the window with row 0 ticked to sample every `interval` `type`.
@@ -187,9 +185,7 @@ TEST_F(LongTermSamplerTest, GatesHoldInOrderAndKeepThePosition)
     struct Case {
         const char* quality;
         float hdop;
-        const char* threshold;
-        const char* fixMode;
-        const char* status;
+        const char *threshold, *fixMode, *status;
         char decimalPoint = '.';
         TalkerFilter talkers = TalkerFilter::AllGnss;
     } cases[] = {
@@ -257,10 +253,8 @@ TEST_F(LongTermSamplerTest, AltitudeSumRoundsHalvesToEvenAndStaysInFeet)
     EXPECT_EQ(view.shown["altSigma"], "\xCF\x83 0.71 Feet"); // samples 1 foot apart: 1/sqrt(2)
     EXPECT_FALSE(gps.NewAltitude);
 
-    gps.AltUnit = "ME";
-    gps.Altitude = 100.0f; // 328 feet
-    settings.SmallUnit = "ME";
-    gps.NewAltitude = true;
+    gps.AltUnit = "ME", settings.SmallUnit = "ME";
+    gps.Altitude = 100.0f, gps.NewAltitude = true; // 328 feet
     sampler.TimerPop();
     EXPECT_EQ(sampler.AltSum(), 530);
     EXPECT_EQ(view.shown["alt"], "53.8 Meters");
@@ -329,7 +323,8 @@ TEST_F(LongTermSamplerTest, ClearStatsZeroesOnYesAndReturnsSamplingToItsState)
     EXPECT_EQ(view.shown["samples0"], "");
     EXPECT_EQ(view.shown["lat0"], "");
     EXPECT_EQ(view.shown["alt"], "");
-    ExpectStored({{"Samps", "0", "0"}, {"Altitude", "AltSamps", "0"}, {"SqSamps", "0", "0"}, {"Altitude", "AltSqSamps", "0"}});
+    ExpectStored({{"Samps", "0", "0"}, {"Altitude", "AltSamps", "0"}, {"SqSamps", "0", "0"},
+                  {"Altitude", "AltSqSamps", "0"}});
     EXPECT_EQ(sampler.Row(0).Spread.Count(), 0);
     EXPECT_EQ(sampler.Row(0).Cloud.Size(), 0u);
     EXPECT_EQ(PassWithPosition(2), 1) << "sampling goes on with the old interval";
@@ -363,12 +358,7 @@ TEST_F(LongTermSamplerTest, SmallSumsSurviveSaveAndReopen)
 
 TEST_F(LongTermSamplerTest, StoredSumsReadBackOrStartOverWhenAbsurd)
 {
-    const struct {
-        const char* lats;
-        const char* samps;
-        const char* shown; // in degree format 2
-        std::int32_t count;
-    } cases[] = {
+    const struct { const char *lats, *samps, *shown /* in degree format 2 */; std::int32_t count; } cases[] = {
         {"4.99999987368938e-05", "1", "0.00005", 1}, // as earlier versions wrote small sums
         {"0.0000499999987368938", "1", "0.00005", 1},
         {"180.5", "4", "45.12500", 4},
@@ -401,13 +391,10 @@ TEST_F(LongTermSamplerTest, AltitudeSumNeverOverflowsAndTakesOnlyFixes)
 {
     const std::string fix = "GPGGA,120000,5128.700,N,00000.003,W,";
     const struct {
-        const char* totAlt;
-        const char* altSamps;
+        const char *totAlt, *altSamps;
         std::string gga;
         int repeat;
-        const char* savedTotAlt;
-        const char* savedAltSamps;
-        const char* shown;
+        const char *savedTotAlt, *savedAltSamps, *shown;
     } cases[] = {
         // 2147481000 + 3280.84 feet passes the 32-bit limit; 2147484281 / 654122 = 3283.003
         {"2147481000", "654121", fix + "1,08,0.9,1000.0,M,46.9,M,,", 1, "2147484281", "654122", "3283.0 Feet"},
@@ -507,6 +494,72 @@ TEST_F(LongTermSamplerTest, AveragedPointIsSignedAcrossTheEquatorAndNamesItsRow)
     store.Save("Lats", "0", "0.0003");
     sampler.Load();
     EXPECT_NEAR(sampler.PointOf(0)->Latitude, -0.0001, 1e-9) << "the sums with the current hemisphere";
+}
+
+std::string Ddmm(double degrees, int degreeDigits)
+{
+    const int whole = static_cast<int>(degrees);
+    char text[32];
+    std::snprintf(text, sizeof text, "%0*d%07.4f", degreeDigits, whole, (degrees - whole) * 60.0);
+    return text;
+}
+
+// A stationary receiver replayed through the decoders: the shown average must
+// match the mean of the positions the log itself carries, to the precision
+// shown, and the spread must find the noise the log was made with, also after
+// the window is reopened.
+TEST_F(LongTermSamplerTest, StationaryReceiverAveragesToTheMeanOfItsLog)
+{
+    settings.DegreeFormat = 2;
+    OpenWithRow("1", "Secs");
+    // One hour at one fix a second, 3 m of noise north and east (metres per
+    // degree at this latitude on the WGS 84 ellipsoid).
+    const double trueLat = 47.3951234, trueLon = 8.5470321;
+    const double northPerDegree = 111178.5, eastPerDegree = 75493.5;
+    std::mt19937 noise(42);
+    std::normal_distribution<double> metres(0.0, 3.0);
+    double latSum = 0, lonSum = 0;
+    int sampled = 0;
+    for (int second = 0; second < 3600; ++second) {
+        const double lat = trueLat + metres(noise) / northPerDegree;
+        const double lon = trueLon + metres(noise) / eastPerDegree;
+        char time[8];
+        std::snprintf(time, sizeof time, "%02d%02d%02d", second / 3600, second / 60 % 60, second % 60);
+        const std::string where = Ddmm(lat, 2) + ",N," + Ddmm(lon, 3) + ",E,";
+        h.FeedBody("GPRMC," + std::string(time) + ",A," + where + "000.0,000.0,061226,002.0,E");
+        h.FeedBody("GPGGA," + std::string(time) + "," + where + "1,08,0.9,545.4,M,46.9,M,,");
+        h.FeedBody("GPGSA,A,3,04,05,09,12,,,,,,,,,1.8,0.9,1.5");
+        if (second == 0)
+            sampler.Start();
+        // Each pass samples when more than the one-second interval has gone.
+        const std::int32_t before = sampler.Row(0).RowSampleCount;
+        sampler.TimerPop();
+        if (sampler.Row(0).RowSampleCount != before)
+            latSum += gps.Latitude, lonSum += gps.Longitude, ++sampled;
+        ++clock.time;
+    }
+
+    ASSERT_GT(sampled, 1000);
+    EXPECT_EQ(view.shown["status"], "Running");
+    EXPECT_EQ(view.shown["samples0"], std::to_string(sampled));
+    EXPECT_EQ(view.shown["lat0"], FormatNumber(latSum / sampled, "##0.00000") + Deg);
+    EXPECT_EQ(view.shown["lon0"], FormatNumber(lonSum / sampled, "##0.00000") + Deg);
+    // Noise of a few metres averages out to well under the shown precision.
+    EXPECT_NEAR(sampler.Row(0).LatSum / sampled, trueLat, 2e-5);
+    EXPECT_NEAR(sampler.Row(0).LonSum / sampled, trueLon, 2e-5);
+
+    sampler.Close();
+    sampler.SaveAllData();
+    LongTermSampler& reopened = Reopen();
+    for (const LongTermSampler* s : {&sampler, &reopened}) {
+        const std::optional<AccuracyFigures> figures = AccuracyOf(s->Row(0).Spread);
+        ASSERT_TRUE(figures);
+        EXPECT_EQ(s->Row(0).Spread.Count(), sampled);
+        EXPECT_NEAR(figures->SigmaNorth, 3.0, 0.3);
+        EXPECT_NEAR(figures->SigmaEast, 3.0, 0.3);
+        EXPECT_NEAR(figures->Cep50, 1.1774 * 3.0, 0.1 * 1.1774 * 3.0);
+    }
+    EXPECT_EQ(SpreadTextsOf(reopened.Row(0).Spread, settings).Cep50, SpreadTextsOf(sampler.Row(0).Spread, settings).Cep50);
 }
 
 } // namespace

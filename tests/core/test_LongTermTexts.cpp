@@ -9,11 +9,7 @@ namespace {
 
 TEST(LongTermTexts, PositionsInEachDegreeFormatWithTheirHemispheres)
 {
-    const struct {
-        int format;
-        double lat, lon;
-        const char* text;
-    } cases[] = {
+    const struct { int format; double lat, lon; const char* text; } cases[] = {
         {2, 45.5125, -7.5, "45.51250\xC2\xB0 N, 7.50000\xC2\xB0 W"},
         {1, 45.5125, -7.5, "45\xC2\xB0 30' 45.00\" N, 07\xC2\xB0 30' 00.00\" W"},
         {3, 45.5125, -7.5, "45\xC2\xB0 30.75000' N, 7\xC2\xB0 30.00000' W"},
@@ -41,11 +37,7 @@ TEST(LongTermTexts, LengthsInTheSmallUnit)
 
 TEST(LongTermTexts, ReceiverUtcNeedsAValidDateAndTime)
 {
-    const struct {
-        const char* date;
-        const char* time;
-        bool valid;
-    } cases[] = {
+    const struct { const char *date, *time; bool valid; } cases[] = {
         {"061226", "120002", true}, {"290224", "235959", true}, {"290223", "120000", false},
         {"      ", "120000", false}, {"061226", "126000", false}, {"0612", "120000", false},
     };

@@ -34,7 +34,7 @@ Direct DirectSpread(const std::vector<std::pair<double, double>>& positions)
 {
     Direct d;
     const double lon0 = positions.front().second;
-    const auto unwrapped = [lon0](double lon) { return lon0 + std::remainder(static_cast<long double>(lon) - lon0, 360.0L); };
+    const auto unwrapped = [lon0](long double lon) { return lon0 + std::remainder(lon - lon0, 360.0L); };
     for (const auto& [lat, lon] : positions)
         d.meanLat += lat, d.meanLon += unwrapped(lon);
     d.meanLat /= positions.size(), d.meanLon /= positions.size();
@@ -55,10 +55,7 @@ double WrapTo180(double lon)
 
 TEST(PositionSpread, MeansAndSpreadsMatchADirectComputationAnywhere)
 {
-    const struct {
-        const char* place;
-        double lat, lon, noiseMetres;
-    } cases[] = {
+    const struct { const char* place; double lat, lon, noiseMetres; } cases[] = {
         {"equator", 0, 10, 3},           {"prime meridian", 51.4783, 0, 3}, {"antimeridian", -16.5, 180, 3},
         {"near the north pole", 89.99, 45, 3}, {"exactly at 0,0 without noise", 0, 0, 0},
         {"ordinary", 47.3951234, 8.5470321, 0.02},
@@ -124,9 +121,7 @@ TEST(PositionSpread, AccuracyFiguresFollowTheRadialDistribution)
 {
     // Exact radial quantiles for equal sigmas are sqrt(-2 ln(1 - p)); the
     // unequal case was measured by simulating two million points.
-    const struct {
-        double sigmaNorth, sigmaEast, cep50, cep95, tolerance50, tolerance95;
-    } cases[] = {
+    const struct { double sigmaNorth, sigmaEast, cep50, cep95, tolerance50, tolerance95; } cases[] = {
         {1, 1, std::sqrt(2 * std::log(2.0)), std::sqrt(-2 * std::log(0.05)), 1e-4, 1e-4},
         {3, 3, 3 * 1.17741, 3 * 2.44775, 1e-3, 1e-3},
         {1, 0.5, 0.8713, 2.0347, 0.02, 0.05},
@@ -179,10 +174,7 @@ TEST(SpreadStore, RoundTripsAndReadsDamagedEntriesAsUnknown)
     EXPECT_EQ(LoadPositionSpread(store, 5, 4).Count(), 0) << "a store without the entries";
 
     const std::string huge(320, '9');
-    const struct {
-        const char* section;
-        const char* text;
-    } damage[] = {
+    const struct { const char *section, *text; } damage[] = {
         {"LatSq", "abc"}, {"LatSq", "1e308"}, {"LonOff", "nan"}, {"RefLat", "-91"},
         {"LatSq", huge.c_str()}, {"SqSamps", "2.5"}, {"LonSq", "-1"},
         {"LatSq", "0"}, // smaller than the square of the mean offset
