@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 using namespace trakora;
 
 namespace {
@@ -36,20 +38,29 @@ struct AnswerYes : ILongTermHooks {
 class LongTermWindowTest : public ::testing::Test {
 protected:
     LongTermWindowTest() { LoadProgramSettings(settings, gps, store); }
+    void TearDown() override { if (window) window->close(); }
 
-    frmLongTerm* Open()
-    {
-        auto* window = new frmLongTerm(context, clock, &hooks);
-        window->show();
-        return window;
-    }
-
-    template <typename T>
-    static T* Child(QWidget* window, const char* name)
+    void Open() { (window = new frmLongTerm(context, clock, &hooks))->show(); }
+    // A missing control throws, which fails the test with its name.
+    template <typename T = QLabel> T* Child(const char* name) const
     {
         T* child = window->findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+        return child ? child : throw std::runtime_error(std::string("no control ") + name);
+    }
+    QString Texts(std::initializer_list<const char*> names) const
+    {
+        QStringList texts;
+        for (const char* name : names) texts << Child(name)->text();
+        return texts.join(" | ");
+    }
+    // Row 0 sampling every second, started from a 3D fix with HDOP 0.9.
+    void StartRowZero()
+    {
+        Child<QCheckBox>("chkEnabled_0")->setChecked(true);
+        Child<QComboBox>("cboInterval_0")->setCurrentIndex(0); // "1"
+        Child<QComboBox>("cboIntType_0")->setCurrentIndex(0);  // "Secs"
+        std::tie(gps.FixQuality, gps.FixMode, gps.HDOP, gps.NewPosition) = std::tuple("1", "3", 0.9f, true);
+        Child<QPushButton>("cmdStart")->click();
     }
 
     GpsState gps;
@@ -59,145 +70,97 @@ protected:
     ProgramContext context{gps, settings, store, gnss};
     FixedClock clock;
     AnswerYes hooks;
+    QPointer<frmLongTerm> window;
 };
 
-TEST_F(LongTermWindowTest, OpensStoppedWithStoredRowsInTheirControls)
+TEST_F(LongTermWindowTest, OpensStoppedWithStoredRowsInTheirControlsAndTheThresholdBoxFiltersKeys)
 {
-    store.Save("LTEnab", "0", "1");
-    store.Save("LTTime", "0", "15");
-    store.Save("LTInt", "0", "Mins");
-    store.Save("Samps", "0", "4");
-    store.Save("Lats", "0", "180.5");
+    for (const auto& [section, value] : {std::pair("LTEnab", "1"), {"LTTime", "15"}, {"LTInt", "Mins"}, {"Samps", "4"}, {"Lats", "180.5"}})
+        store.Save(section, "0", value);
     settings.DegreeFormat = 2;
-    QPointer<frmLongTerm> window = Open();
+    Open();
     EXPECT_EQ(window->windowTitle(), "Where Am I ?");
     EXPECT_EQ(window->size(), QSize(TwipsToPixelsX(11385), TwipsToPixelsY(5985)));
-    EXPECT_EQ(Child<QLabel>(window, "lblStatus")->text(), "Stopped");
-    EXPECT_EQ(Child<QLabel>(window, "lblNow")->text(), "Not yet started");
-    EXPECT_EQ(Child<QLabel>(window, "lblSamples_9")->toolTip(), "Sampling not started.");
-    EXPECT_EQ(Child<QComboBox>(window, "cboInterval_9")->currentIndex(), -1);
-    EXPECT_TRUE(Child<QCheckBox>(window, "chkEnabled_0")->isChecked());
-    EXPECT_EQ(Child<QComboBox>(window, "cboInterval_0")->currentText(), "15");
-    EXPECT_EQ(Child<QComboBox>(window, "cboIntType_0")->currentText(), "Mins");
+    EXPECT_EQ(Texts({"lblStatus", "lblNow", "lblLat_0"}), QString::fromUtf8("Stopped | Not yet started | 45.12500\xC2\xB0"));
+    EXPECT_EQ(Child("lblSamples_9")->toolTip(), "Sampling not started.");
+    EXPECT_EQ(std::tuple(Child<QComboBox>("cboInterval_9")->currentIndex(), Child<QCheckBox>("chkEnabled_0")->isChecked(),
+                         Child<QComboBox>("cboInterval_0")->currentText(), Child<QComboBox>("cboIntType_0")->currentText()),
+              std::tuple(-1, true, QString("15"), QString("Mins")));
     EXPECT_EQ(window->Sampler().Row(0).RowIntervalSecs, 900);
-    EXPECT_EQ(Child<QLabel>(window, "lblLat_0")->text(), QString::fromUtf8("45.12500\xC2\xB0"));
     EXPECT_EQ(store.Get("Showing", "LongTerm", ""), "-1");
-    window->close();
-}
 
-TEST_F(LongTermWindowTest, ThresholdBoxFiltersKeysAndStoresEveryChange)
-{
-    QPointer<frmLongTerm> window = Open();
-    auto* box = Child<QLineEdit>(window, "txtTopDOP");
+    auto* box = Child<QLineEdit>("txtTopDOP");
     box->setFocus();
     box->clear();
     QTest::keyClicks(box, "1a-.5");
-    EXPECT_EQ(box->text(), "1.5");
-    EXPECT_EQ(store.Get("LTTime", "DOPMax", ""), "1.5");
-    window->close();
+    EXPECT_EQ(std::pair(box->text(), store.Get("LTTime", "DOPMax", "")), std::pair(QString("1.5"), std::string("1.5")));
 }
 
 TEST_F(LongTermWindowTest, StartSamplesThroughTheControlsAndCloseSavesFirst)
 {
-    QPointer<frmLongTerm> window = Open();
-    Child<QCheckBox>(window, "chkEnabled_0")->setChecked(true);
-    Child<QComboBox>(window, "cboInterval_0")->setCurrentIndex(0); // "1"
-    Child<QComboBox>(window, "cboIntType_0")->setCurrentIndex(0);  // "Secs"
-    gps.FixQuality = "1";
-    gps.FixMode = "3";
-    gps.HDOP = 0.9f;
+    Open();
     gps.Latitude = 47.5f;
-    gps.NewPosition = true;
-    Child<QPushButton>(window, "cmdStart")->click();
-    EXPECT_FALSE(Child<QPushButton>(window, "cmdStart")->isEnabled());
-    EXPECT_EQ(Child<QLabel>(window, "lblStartTime")->text(), "2026-12-06 08:30:00");
+    StartRowZero();
+    EXPECT_FALSE(Child<QPushButton>("cmdStart")->isEnabled());
+    EXPECT_EQ(Child("lblStartTime")->text(), "2026-12-06 08:30:00");
 
-    auto pass = [&](const char* quality) {
+    const auto pass = [&](const char* quality) {
         clock.time += 2;
-        gps.FixQuality = quality;
-        gps.NewPosition = true;
+        std::tie(gps.FixQuality, gps.NewPosition) = std::tuple(quality, true);
         window->TimerPop();
-        return Child<QLabel>(window, "lblStatus");
+        return Child("lblStatus");
     };
     EXPECT_EQ(pass("1")->palette().color(QPalette::Window), QColor(192, 192, 192));
-    EXPECT_EQ(Child<QLabel>(window, "lblSamples_0")->text(), "1");
-    EXPECT_EQ(Child<QLabel>(window, "lblTopDOP")->text(), "0.9");
-    EXPECT_EQ(Child<QLabel>(window, "lblSamples_0")->toolTip(), "Next update at 2026-12-06 08:30:03");
-    QLabel* held = pass("0");
-    EXPECT_EQ(held->text(), "Quality Hold");
-    EXPECT_EQ(held->palette().color(QPalette::Window), QColor(255, 128, 128));
+    EXPECT_EQ(Texts({"lblSamples_0", "lblTopDOP"}), "1 | 0.9");
+    EXPECT_EQ(Child("lblSamples_0")->toolTip(), "Next update at 2026-12-06 08:30:03");
+    const QLabel* held = pass("0");
+    EXPECT_EQ(std::pair(held->text(), held->palette().color(QPalette::Window)), std::pair(QString("Quality Hold"), QColor(255, 128, 128)));
 
-    Child<QPushButton>(window, "cmdClose")->click();
-    EXPECT_EQ(store.Get("Samps", "0", ""), "1");
-    EXPECT_EQ(store.Get("Lats", "0", ""), "47.5");
-    EXPECT_EQ(store.Get("Showing", "LongTerm", ""), "0");
+    Child<QPushButton>("cmdClose")->click();
+    EXPECT_EQ(store.Get("Samps", "0", "") + " " + store.Get("Lats", "0", "") + " " + store.Get("Showing", "LongTerm", ""), "1 47.5 0");
 }
 
-// Pixels of the plot whose colour is close to one of the three drawn ones.
+// Pixels of the plot close in hue to one of the three drawn colours.
 int CountPixels(const QImage& image, int hue)
 {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.saturation() > 120 && std::abs(c.hsvHue() - hue) < 20)
-                ++count;
-        }
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y).saturation() > 120 && std::abs(image.pixelColor(x, y).hsvHue() - hue) < 20;
     return count;
 }
 
 TEST_F(LongTermWindowTest, DetailsTellHowGoodTheAverageIsAndExportIt)
 {
-    settings.SmallUnit = "ME";
-    settings.DegreeFormat = 2;
-    QPointer<frmLongTerm> window = Open();
-    auto* plot = Child<QWidget>(window, "picScatter");
+    std::tie(settings.SmallUnit, settings.DegreeFormat) = std::tuple("ME", 2);
+    Open();
+    auto* plot = Child<QWidget>("picScatter");
     EXPECT_FALSE(plot->isVisible()) << "no painting until asked for";
-    EXPECT_FALSE(Child<QPushButton>(window, "cmdExport")->isEnabled());
-    Child<QCheckBox>(window, "chkEnabled_0")->setChecked(true);
-    Child<QComboBox>(window, "cboInterval_0")->setCurrentIndex(0);
-    Child<QComboBox>(window, "cboIntType_0")->setCurrentIndex(0);
-    gps.FixQuality = "1";
-    gps.FixMode = "3";
-    gps.HDOP = 0.9f;
-    gps.LatDir = "N";
-    gps.LonDir = "E";
-    gps.Longitude = 7.5f;
-    gps.UtcDate = "061226";
-    gps.UtcTime = "083000";
-    gps.AltUnit = "FE";
-    gps.NewPosition = true;
-    Child<QPushButton>(window, "cmdStart")->click();
-    // 6.78 m north and south of 45 degrees (see the sampler's tests), and
-    // altitudes one foot apart.
+    EXPECT_FALSE(Child<QPushButton>("cmdExport")->isEnabled());
+    std::tie(gps.LatDir, gps.LonDir, gps.Longitude, gps.UtcDate, gps.UtcTime, gps.AltUnit) =
+        std::tuple("N", "E", 7.5f, "061226", "083000", "FE");
+    StartRowZero();
+    // 6.78 m north and south of 45 degrees (see the sampler's tests), and altitudes one foot apart.
     for (float lat : {45.0f, 45.0f + 1.0f / 16384, 45.0f - 1.0f / 16384}) {
         clock.time += 2;
-        gps.Latitude = lat;
-        gps.Altitude = lat == 45.0f ? 100.5f : 101.5f;
-        gps.NewPosition = gps.NewAltitude = true;
+        std::tie(gps.Latitude, gps.Altitude, gps.NewPosition, gps.NewAltitude) = std::tuple(lat, lat == 45.0f ? 100.5f : 101.5f, true, true);
         window->TimerPop();
     }
-    gps.FixQuality = "0";
-    gps.NewPosition = true;
+    std::tie(gps.FixQuality, gps.NewPosition) = std::tuple("0", true);
     window->TimerPop();
 
-    EXPECT_EQ(Child<QLabel>(window, "lblSigmaNorth")->text(), "6.78 Meters");
-    EXPECT_EQ(Child<QLabel>(window, "lblSigmaEast")->text(), "0.00 Meters");
-    EXPECT_EQ(Child<QLabel>(window, "lblCEP50")->text(), "3.99 Meters");
-    EXPECT_EQ(Child<QLabel>(window, "lblSpreadSamples")->text(), "3");
-    EXPECT_EQ(Child<QLabel>(window, "lblHeldQuality")->text(), "1");
-    EXPECT_EQ(Child<QLabel>(window, "lblAltSigma")->text(), QString::fromUtf8("\xCF\x83 0.18 Meters"));
-    EXPECT_TRUE(Child<QLabel>(window, "lblCEP95")->toolTip().contains("approximation"));
+    EXPECT_EQ(Texts({"lblSigmaNorth", "lblSigmaEast", "lblCEP50", "lblSpreadSamples", "lblHeldQuality", "lblAltSigma"}),
+              QString::fromUtf8("6.78 Meters | 0.00 Meters | 3.99 Meters | 3 | 1 | \xCF\x83 0.18 Meters"));
+    EXPECT_TRUE(Child("lblCEP95")->toolTip().contains("approximation"));
 
-    Child<QPushButton>(window, "cmdPlot")->click();
+    Child<QPushButton>("cmdPlot")->click();
     ASSERT_TRUE(plot->isVisible());
     const QImage image = plot->grab().toImage();
-    EXPECT_GT(CountPixels(image, 225), 3) << "the samples";
-    EXPECT_GT(CountPixels(image, 120), 20) << "the CEP50 circle";
-    EXPECT_GT(CountPixels(image, 0), 20) << "the CEP95 circle";
+    for (const auto& [hue, least, what] : {std::tuple(225, 3, "the samples"), {120, 20, "the CEP50 circle"}, {0, 20, "the CEP95 circle"}})
+        EXPECT_GT(CountPixels(image, hue), least) << what;
     EXPECT_TRUE(plot->accessibleDescription().contains("CEP50 3.99 m"));
 
-    Child<QPushButton>(window, "cmdCopy")->click();
+    Child<QPushButton>("cmdCopy")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("45.00000\xC2\xB0 N, 7.50000\xC2\xB0 E"));
 
     QTemporaryDir dir;
@@ -206,26 +169,22 @@ TEST_F(LongTermWindowTest, DetailsTellHowGoodTheAverageIsAndExportIt)
     ASSERT_TRUE(window->ExportTo(path, error)) << error.toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // Each element with what it carries: namespace and version, coordinates, or text.
     QXmlStreamReader xml(&file);
-    QStringList elements;
+    QStringList read;
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        elements << xml.name().toString();
-        if (xml.name() == u"gpx") {
-            EXPECT_EQ(xml.namespaceUri(), u"http://www.topografix.com/GPX/1/1");
-            EXPECT_EQ(xml.attributes().value("version"), u"1.1");
-        } else if (xml.name() == u"wpt") {
-            EXPECT_EQ(xml.attributes().value("lat"), u"45.00000000");
-            EXPECT_EQ(xml.attributes().value("lon"), u"7.50000000");
-        } else if (xml.name() == u"time") {
-            EXPECT_EQ(xml.readElementText(), "2026-12-06T08:30:00Z");
-        } else if (xml.name() == u"ele") {
-            EXPECT_EQ(xml.readElementText(), "30.89"); // 304 / 3 feet: summed in whole feet, halves to even
-        }
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        const QString name = xml.name().toString();
+        const QXmlStreamAttributes a = xml.attributes();
+        if (name == "gpx") read << name + " " + xml.namespaceUri().toString() + " " + a.value("version").toString();
+        else if (name == "wpt") read << name + " " + a.value("lat").toString() + " " + a.value("lon").toString();
+        else if (name == "time" || name == "ele") read << name + " " + xml.readElementText();
+        else read << name;
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_EQ(elements.join(' '), "gpx wpt ele time name desc");
+    // Elevation 304 / 3 feet: summed in whole feet, halves to even.
+    EXPECT_EQ(read.join(" | "), "gpx http://www.topografix.com/GPX/1/1 1.1 | wpt 45.00000000 7.50000000 | ele 30.89 | "
+                                "time 2026-12-06T08:30:00Z | name | desc");
 #ifdef TRAKORA_GPX_SCHEMA
     QProcess xmllint;
     xmllint.start(TRAKORA_XMLLINT, {"--noout", "--schema", TRAKORA_GPX_SCHEMA, path});
@@ -233,11 +192,9 @@ TEST_F(LongTermWindowTest, DetailsTellHowGoodTheAverageIsAndExportIt)
     EXPECT_EQ(xmllint.exitCode(), 0) << xmllint.readAllStandardError().toStdString();
 #endif
 
-    Child<QComboBox>(window, "cboDetailRow")->setCurrentIndex(1);
-    EXPECT_EQ(Child<QLabel>(window, "lblSigmaNorth")->text(), "") << "a row without samples shows blanks";
-    EXPECT_FALSE(Child<QPushButton>(window, "cmdExport")->isEnabled());
-    EXPECT_FALSE(window->ExportTo(path, error));
-    window->close();
+    Child<QComboBox>("cboDetailRow")->setCurrentIndex(1);
+    EXPECT_EQ(Child("lblSigmaNorth")->text(), "") << "a row without samples shows blanks";
+    EXPECT_FALSE(Child<QPushButton>("cmdExport")->isEnabled() || window->ExportTo(path, error));
 }
 
 } // namespace
