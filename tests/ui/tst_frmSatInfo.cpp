@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <QScrollArea>
 
-#include <functional>
 #include <stdexcept>
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -28,9 +27,13 @@ struct Sat { int prn, elevation, azimuth, signal; bool used; };
 
 const QColor Red(255, 0, 0), White(255, 255, 255), Blue(0, 0, 192), Grey(192, 192, 192);
 
+// Sees every paint, of satellite rows and of the rest, while only the window under test is open.
 struct PaintCounter : QObject {
-    int Paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override { return (Paints += event->type() == QEvent::Paint), false; }
+    int Rows = 0, Others = 0;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        return e->type() == QEvent::Paint && ++(dynamic_cast<SatelliteRowWidget*>(o) ? Rows : Others), false;
+    }
 };
 
 class SatInfoTest : public ::testing::Test {
@@ -103,15 +106,10 @@ TEST_F(SatInfoTest, RefreshWaitsForCompleteGroupsCountsFromTheSecondAndTimesTheM
     // second refresh with input running.
     m_settings.InputRunning = FlagClear;
     frmSatInfo again(m_context);
-    const auto shown = [&again] {
-        return again.findChild<QLabel*>("lblPRN_1")->text() + " | " + again.findChild<QLabel*>("lblSatsInView")->text();
-    };
-    EXPECT_EQ(shown(), "21 | 0");
-    m_settings.InputRunning = FlagSet;
-    for (const char* expected : {"21 | 0", "21 | 5"}) {
-        again.TimerPop();
-        EXPECT_EQ(shown(), expected);
-    }
+    QStringList shown;
+    for (int pop = 0; pop < 3; m_settings.InputRunning = FlagSet, again.TimerPop(), ++pop)
+        shown << again.findChild<QLabel*>("lblPRN_1")->text() + " " + again.findChild<QLabel*>("lblSatsInView")->text();
+    EXPECT_EQ(shown.join(" | "), "21 0 | 21 0 | 21 5");
 }
 
 TEST_F(SatInfoTest, FiveInViewBlanksTheOtherSlotsAndASteadySkyRepaintsNothing)
@@ -128,9 +126,12 @@ TEST_F(SatInfoTest, FiveInViewBlanksTheOtherSlotsAndASteadySkyRepaintsNothing)
     Find<QCheckBox>("chkExtended")->click();
     m_window->show();
     QCoreApplication::processEvents();
-    PaintCounter counter; // sees every paint, and only this window is open
+    PaintCounter counter;
     qApp->installEventFilter(&counter);
-    auto paintsAfter = [&](int pops) { counter.Paints = 0, Pop(pops), QCoreApplication::processEvents(); return counter.Paints; };
+    auto paintsAfter = [&](int pops) {
+        counter.Rows = counter.Others = 0, Pop(pops), QCoreApplication::processEvents();
+        return counter.Rows + counter.Others;
+    };
     EXPECT_EQ(paintsAfter(3), 0);
     m_gps.SatSNR[1] = 45;
     EXPECT_GT(paintsAfter(1), 0); // the counter does see a change
@@ -208,15 +209,10 @@ TEST_F(SatInfoTest, ExtendedStatsWidenTheWindowAndHistogramTheCountsClampedToTwe
 
     // However the box is ticked: a click, or a screen reader's toggle action.
     auto* box = Find<QCheckBox>("chkExtended");
-    const auto screenReader = [box] {
-        QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-    };
-    for (const auto& [twips, stored, tick] : {std::tuple(5380, "0", std::function<void()>([box] { box->click(); })),
-                                              std::tuple(9615, "1", std::function<void()>(screenReader))}) {
-        tick();
-        EXPECT_EQ(m_window->width(), TwipsToPixelsX(twips));
-        EXPECT_EQ(m_store.Get("SatInfo", "Expanded", ""), stored);
-    }
+    box->click();
+    EXPECT_EQ(std::pair(m_window->width(), m_store.Get("SatInfo", "Expanded", "")), std::pair(TwipsToPixelsX(5380), std::string("0")));
+    QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(std::pair(m_window->width(), m_store.Get("SatInfo", "Expanded", "")), std::pair(TwipsToPixelsX(9615), std::string("1")));
     // Reopened, the window keeps its extended view and the gauge table but starts its statistics afresh.
     delete m_window.data();
     m_window = new frmSatInfo(m_context);
@@ -238,9 +234,9 @@ protected:
         return rows;
     }
     // What a screen reader hears of a row: its name, or its description.
-    static QString Spoken(QWidget* row, QAccessible::Text text = QAccessible::Name)
+    static QString Spoken(QWidget* row, QAccessible::Text what = QAccessible::Name)
     {
-        return QAccessible::queryAccessibleInterface(row)->text(text);
+        return QAccessible::queryAccessibleInterface(row)->text(what);
     }
     // The satellite of each shown row: "G01 G02 ...".
     QString Names() const
@@ -257,13 +253,12 @@ protected:
 TEST_F(SatTableTest, FortySatellitesOfFourSystemsFillATableThatScrollsPastTwelveRows)
 {
     Report(m_forty, 2);
-    const QString expected = "G01 G02 G03 G04 G05 G06 G07 G08 G09 G10 G11 G12 R01 R02 R03 R04 R05 R06 R07 R08 R09 R10 "
-                             "E01 E02 E03 E04 E05 E06 E07 E08 C01 C02 C03 C04 C05 C06 C07 C08 C09 C10";
-    EXPECT_EQ(Names(), expected);
+    EXPECT_EQ(Names(), "G01 G02 G03 G04 G05 G06 G07 G08 G09 G10 G11 G12 R01 R02 R03 R04 R05 R06 R07 R08 R09 R10 "
+                       "E01 E02 E03 E04 E05 E06 E07 E08 C01 C02 C03 C04 C05 C06 C07 C08 C09 C10");
     EXPECT_EQ(Find("lblSatSummary")->text(), "GPS 12/8  GLONASS 10/6  Galileo 8/5  BeiDou 10/7");
     // R03: elevation 10 + 2 * 2, azimuth 15 * 2, used.
-    EXPECT_EQ(Spoken(Rows()[14]), "GLONASS R03, elevation 14, azimuth 30, signal 40, used in fix");
-    EXPECT_EQ(Spoken(Rows()[9]), "GPS G10, elevation 28, azimuth 135, signal 30, not used");
+    EXPECT_EQ(Spoken(Rows()[14]) + " / " + Spoken(Rows()[9]), "GLONASS R03, elevation 14, azimuth 30, signal 40, used in fix / "
+                                                              "GPS G10, elevation 28, azimuth 135, signal 30, not used");
     // Every satellite counts: 26 used of 40, signal quality 26 x 40 / 40.
     EXPECT_EQ(Texts("lblSatsInView", "lblSatsTracked", "lblSigQuality", "lblMaskAngle"), "40 | 26 | 26.0 | 10°");
 
@@ -299,14 +294,7 @@ TEST_F(SatTableTest, RowsKeepTheirSatellitesFromEpochToEpochAndOnlyWhatChangedIs
 
     m_window->show();
     QCoreApplication::processEvents();
-    struct RowPaints : QObject {
-        int Rows = 0, Others = 0;
-        bool eventFilter(QObject* o, QEvent* e) override
-        {
-            if (e->type() == QEvent::Paint) (dynamic_cast<SatelliteRowWidget*>(o) ? Rows : Others) += 1;
-            return false;
-        }
-    } paints;
+    PaintCounter paints;
     qApp->installEventFilter(&paints);
     for (int epoch = 0; epoch < 3; ++epoch)
         Report(reversed);
