@@ -1,7 +1,6 @@
 #pragma once
 
-// Fills the satellite table of every system as the decoders do for one
-// epoch of a receiver of today, for the window tests.
+// Fills the satellite table of every system as the decoders do for one epoch of a receiver of today.
 #include "nmea/GnssDecoders.h"
 
 #include <map>
@@ -17,26 +16,21 @@ struct TestSat {
     std::uint8_t Signal = 1;
 };
 
+// SBAS satellites come with the GPS talker.
 inline std::array<char, 2> TalkerOf(GnssSystem system)
 {
     switch (system) {
-    case GnssSystem::GLONASS:
-        return {'G', 'L'};
-    case GnssSystem::Galileo:
-        return {'G', 'A'};
-    case GnssSystem::BeiDou:
-        return {'G', 'B'};
-    case GnssSystem::QZSS:
-        return {'G', 'Q'};
-    case GnssSystem::NavIC:
-        return {'G', 'I'};
-    default:
-        return {'G', 'P'};
+    case GnssSystem::GLONASS: return {'G', 'L'};
+    case GnssSystem::Galileo: return {'G', 'A'};
+    case GnssSystem::BeiDou: return {'G', 'B'};
+    case GnssSystem::QZSS: return {'G', 'Q'};
+    case GnssSystem::NavIC: return {'G', 'I'};
+    default: return {'G', 'P'};
     }
 }
 
-// One GSV group per talker and signal, one GSA per system; then the twelve
-// slots and both counts as the decoders leave them, the group complete.
+// One GSV group per talker and signal, one GSA per system; then the twelve slots and both counts as the
+// decoders leave them, the group complete.
 inline void ReportSky(GnssState& gnss, GpsState& gps, const std::vector<TestSat>& sats, int second)
 {
     SatelliteTable& table = gnss.Satellites;

@@ -157,8 +157,8 @@ TEST_F(SatPositionsTest, DotSizeMenuKeepsOneEntryCheckedAndSetsTheDotWidth)
         EXPECT_EQ(CheckedDots(), checked) << stored;
     }
     Find<QAction>("mnuDot_7")->trigger();
-    EXPECT_EQ(CheckedDots() + " " + Find<QAction>("mnuDot_0")->text(), "mnuDot_7 &No Track Dots");
-    EXPECT_EQ(store.Get("SatPos", "DotSize", ""), "7");
+    EXPECT_EQ(CheckedDots() + " " + Find<QAction>("mnuDot_0")->text() + " " + store.Get("SatPos", "DotSize", "").c_str(),
+              "mnuDot_7 &No Track Dots 7");
     Plot({{1, 2, 60, 90, true}});
     const auto dotAt = [&](int dx, int dy) { return Black(Sky(60, 90) + QPoint(dx, dy)); }; // a round dot 7 pixels wide
     EXPECT_TRUE(dotAt(-3, 0) && dotAt(0, 3) && !dotAt(4, 0) && !dotAt(3, 3));
@@ -175,11 +175,10 @@ TEST_F(SatPositionsTest, KeptSquareWithTheTrackClearedOnlyByANewWidthAndMadeRoun
     const QPoint dot = Sky(40, 150).toPoint();
     settings.InputRunning = 0; // stopped, so the layouts below draw no new dots of their own
     ResizeTo(247, window->height() + 40);
-    EXPECT_EQ(std::pair(window->width(), Black(dot)), std::pair(247, true));
     // Painting shows the kept picture, so the track survives being covered.
     QImage shown(Canvas()->size(), QImage::Format_RGB32);
     Canvas()->render(&shown, {}, {}, QWidget::DrawWindowBackground);
-    EXPECT_EQ(shown.pixel(dot), Dot.rgb());
+    EXPECT_EQ(std::tuple(window->width(), Black(dot), shown.pixel(dot)), std::tuple(247, true, Dot.rgb()));
 
     ResizeTo(320, 600);
     EXPECT_EQ(std::tuple(Canvas()->width(), Canvas()->height(), window->height() - Canvas()->y()), std::tuple(320, 320, 320));
@@ -235,8 +234,7 @@ TEST_F(SatSystemsTest, EverySatelliteShowsItsSystemByShapeAndColourFilledWhenUse
 {
     Report(m_sky);
     ASSERT_EQ(Markers().size(), m_sky.size());
-    EXPECT_EQ(Shown(), "") << "no numbered labels beside the marks";
-    EXPECT_TRUE(Find<QMenu>("mnuSystems")->menuAction()->isVisible());
+    EXPECT_TRUE(Shown().isEmpty() && Find<QMenu>("mnuSystems")->menuAction()->isVisible()) << "no numbered labels beside the marks";
     const QImage picture = Canvas()->grab().toImage();
     const struct { const char* name; MarkShape shape; bool filled; } expected[] = {
         {"G05", MarkShape::Circle, false}, {"S31", MarkShape::Cross, true},   {"R07", MarkShape::Square, false},
@@ -274,25 +272,24 @@ TEST_F(SatSystemsTest, EverySatelliteShowsItsSystemByShapeAndColourFilledWhenUse
 TEST_F(SatSystemsTest, TheLegendAndTheSystemsShownAreRememberedAcrossARestart)
 {
     Report(m_sky);
-    Find<QAction>("mnuLegend")->trigger();
-    Find<QAction>("mnuSystem_GLONASS")->trigger();
-    Find<QAction>("mnuSystem_BeiDou")->trigger();
-    EXPECT_EQ(std::pair(store.Get("SatPos", "Legend", ""), store.Get("SatPos", "HiddenSystems", "")), std::pair(std::string("0"), std::string("RC")));
-    EXPECT_EQ(Markers().size(), 5u);
-    EXPECT_FALSE(Find<SkyLegend>("SkyLegend")->isVisible());
+    // Marks shown, whether the legend is, and the stored legend and hidden systems.
+    const auto state = [&] {
+        return std::tuple(Markers().size(), Find<SkyLegend>("SkyLegend")->isVisible(), store.Get("SatPos", "Legend", ""),
+                          store.Get("SatPos", "HiddenSystems", ""));
+    };
+    for (const char* entry : {"mnuLegend", "mnuSystem_GLONASS", "mnuSystem_BeiDou"})
+        Find<QAction>(entry)->trigger();
+    EXPECT_EQ(state(), std::tuple(5u, false, "0", "RC"));
 
     delete window.data();
     Open();
     Report(m_sky);
-    EXPECT_EQ(Markers().size(), 5u) << "GLONASS and BeiDou stay hidden";
+    EXPECT_EQ(state(), std::tuple(5u, false, "0", "RC")) << "GLONASS and BeiDou stay hidden";
     EXPECT_THROW(Marker("R07"), std::runtime_error);
-    EXPECT_FALSE(Find<SkyLegend>("SkyLegend")->isVisible() || Find<QAction>("mnuLegend")->isChecked() ||
-                 Find<QAction>("mnuSystem_GLONASS")->isChecked());
+    EXPECT_FALSE(Find<QAction>("mnuLegend")->isChecked() || Find<QAction>("mnuSystem_GLONASS")->isChecked());
     Find<QAction>("mnuSystem_GLONASS")->trigger();
     Find<QAction>("mnuLegend")->trigger();
-    EXPECT_EQ(Markers().size(), 6u);
-    EXPECT_TRUE(Find<SkyLegend>("SkyLegend")->isVisible());
-    EXPECT_EQ(std::pair(store.Get("SatPos", "Legend", ""), store.Get("SatPos", "HiddenSystems", "")), std::pair(std::string("-1"), std::string("C")));
+    EXPECT_EQ(state(), std::tuple(6u, true, "-1", "C"));
 }
 
 TEST_F(SatSystemsTest, MarksPassFromSatellitesThatLeaveToThoseThatCome)

@@ -32,15 +32,13 @@ struct Program {
         ShowPos = std::make_unique<frmShowPosition>(Context);
         SatPos->show();
     }
-    void Feed(const std::string& line)
+    // Whether the line was a GGA, which ends an epoch.
+    bool Feed(const std::string& line)
     {
         Receiver.Feed(line);
-        if (line.rfind("$GPGGA", 0) == 0) {
-            DataStat->TimerPop();
-            ShowPos->TimerPop();
-            SatInfo->TimerPop();
-            SatPos->TimerPop();
-        }
+        const bool epoch = line.rfind("$GPGGA", 0) == 0;
+        if (epoch) DataStat->TimerPop(), ShowPos->TimerPop(), SatInfo->TimerPop(), SatPos->TimerPop();
+        return epoch;
     }
     std::vector<QImage> Pictures() const
     {
@@ -67,11 +65,8 @@ TEST(GpsOnlyLook, AGpsLogPaintsTheSameWindowsWithGpsTalkersAndWithEveryTalker)
         LineFileReader reader;
         ASSERT_TRUE(reader.Open(log).Ok) << log;
         int epochs = 0;
-        for (std::string line; reader.ReadLine(line);) {
-            gps.Feed(line);
-            all.Feed(line);
-            epochs += line.rfind("$GPGGA", 0) == 0;
-        }
+        for (std::string line; reader.ReadLine(line);)
+            epochs += gps.Feed(line) & all.Feed(line);
         ASSERT_GE(epochs, 10) << log;
         EXPECT_GT(all.Receiver.Gnss->Satellites.Count(), 3) << log << ": the table is filled with every talker";
         const auto expected = gps.Pictures(), actual = all.Pictures();
