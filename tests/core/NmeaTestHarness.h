@@ -40,8 +40,7 @@ public:
     }
     std::string LastError() const override { return "Error 28 - No space left on device"; }
 
-    bool Open = true;
-    bool FailWrites = false;
+    bool Open = true, FailWrites = false;
     std::vector<std::string> Lines;
 };
 
@@ -86,10 +85,6 @@ struct Harness {
     Messages Shown;
     SentenceDispatcher Dispatcher;
 };
-
-} // namespace trakora::testing
-
-namespace trakora::testing {
 
 // True when `actual` equals `expected` in every field but the split sentence,
 // which each line replaces anyway.

@@ -26,16 +26,13 @@ TEST(DecodeGGA, NoFixClearsThePositionAndUnreadableNumbersReadAsZero)
         g.Altitude = 0, g.AltUnit = "  ", g.GeoidSep = 0, g.GeoidUnit = "  ";
     });
     h.FeedBody("GPGGA,1,0000.5,S,17959.999,W,1,7.5,x,12abc,F,-3.5,m,,");
-    EXPECT_EQ(h.Gps->Latitude, Coordinate(0, 0.5)); // the hemisphere is carried by the letter only
-    EXPECT_EQ(h.Gps->SatsUsed, 8); // 7.5 rounds half to even
-    EXPECT_EQ(h.Gps->HDOP + h.Gps->Altitude, 0.0f);
-    EXPECT_EQ(h.Gps->AltUnit, "FE");
-    EXPECT_EQ(h.Gps->GeoidSep, -3.5f);
-    EXPECT_EQ(h.Gps->GeoidUnit, "  "); // lower case is not a unit letter
+    // The hemisphere is carried by the letter only, 7.5 rounds half to even, lower case is no unit letter.
+    EXPECT_EQ(std::tuple(h.Gps->Latitude, h.Gps->SatsUsed, h.Gps->HDOP + h.Gps->Altitude, h.Gps->GeoidSep),
+              std::tuple(Coordinate(0, 0.5), 8, 0.0f, -3.5f));
+    EXPECT_EQ(std::pair(h.Gps->AltUnit.Str(), h.Gps->GeoidUnit.Str()), std::pair(std::string("FE"), std::string("  ")));
     h.FeedBody("GPGGA,1,  4807.038 ,N,01131.000,E,1, 6.5 ,1.0e2,inf,M,nan,M,,");
     EXPECT_FLOAT_EQ(h.Gps->Latitude, 48.1173f);
-    EXPECT_EQ(h.Gps->SatsUsed, 6);
-    EXPECT_EQ(h.Gps->HDOP + h.Gps->Altitude + h.Gps->GeoidSep, 0.0f);
+    EXPECT_EQ(std::pair(h.Gps->SatsUsed, h.Gps->HDOP + h.Gps->Altitude + h.Gps->GeoidSep), std::pair(6, 0.0f));
     h.FeedBody("GPGGA,1,,N,,E,1,99999999999,,,M,,M,,");
     EXPECT_EQ(h.Gps->SatsUsed, 0);
 }
@@ -58,8 +55,7 @@ TEST(DecodeGLL, InvalidStatusChangesOnlyTheStatusAndOlderFormsSetLess)
     EXPECT_EQ(h.Gps->LatDir, "S");
     h.Gps->NewPosition = false;
     h.FeedBody("GPGLL,4916.45,S,12311.12,E,225444"); // time but no status: the status blank
-    EXPECT_EQ(h.Gps->GLLStatus, " ");
-    EXPECT_TRUE(h.Gps->NewPosition);
+    EXPECT_TRUE(h.Gps->GLLStatus == " " && h.Gps->NewPosition);
 }
 
 TEST(DecodeRMC, AWarningIsDecodedAlikeAndEmptySpeedAndCourseKeepTheirValues)
@@ -121,18 +117,14 @@ TEST(DecodeRMC, NumbersBeyondASingleAreUnreadableSoNoCourseTurnsIntoNaN)
     h.FeedBody("GPRMC,1,A,4807.038,N,01131.000,E,0,10,010524," + huge + ",E");
     EXPECT_EQ(h.Gps->MagVar, 0.0f) << "zeroed";
     h.FeedBody("GPRMB,A,0.66,L,003,004,4917.24,N,12309.57,W,001.3," + huge + ",000.5,V");
-    EXPECT_EQ(h.Gps->DestBearingTrue, 0.0f);
-    EXPECT_EQ(h.Gps->DestBearingMag, 0.0f);
+    EXPECT_EQ(std::pair(h.Gps->DestBearingTrue, h.Gps->DestBearingMag), std::pair(0.0f, 0.0f));
     h.FeedBody("GPRMC,2,A,4807.038,N,01131.000,E," + huge + "," + huge + ",010524,1,E");
-    EXPECT_EQ(h.Gps->Speed, 0.0f) << "kept";
-    EXPECT_EQ(h.Gps->CourseTrue, 10.0f) << "kept";
-    EXPECT_EQ(h.Gps->CourseMag, 10.0f);
+    EXPECT_EQ(std::tuple(h.Gps->Speed, h.Gps->CourseTrue, h.Gps->CourseMag), std::tuple(0.0f, 10.0f, 10.0f)) << "kept";
     // The destination and waypoint coordinates are checked as the position is, but stored as sent.
     h.FeedBody("GPRMB,A,0.66,L,003,004,-4917.24,N,12309.57,X,001.3,052.5,000.5,V");
     EXPECT_EQ(h.Gps->DestLat + h.Gps->DestLon, 0.0f);
     h.FeedBody("GPWPL,4917.16,N,12310.64,W,003"), h.FeedBody("GPWPL,9917.16,N,12311.00,S,003");
-    EXPECT_EQ(h.Gps->Waypoints[0].WpLat, 4917.16f) << "kept";
-    EXPECT_EQ(h.Gps->Waypoints[0].WpLon, 12310.64f) << "kept";
+    EXPECT_EQ(std::pair(h.Gps->Waypoints[0].WpLat, h.Gps->Waypoints[0].WpLon), std::pair(4917.16f, 12310.64f)) << "kept";
 }
 
 TEST(DecodeGarmin, AltitudeAndErrorEstimatesKeepOrClearTheirValues)

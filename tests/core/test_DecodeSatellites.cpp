@@ -23,20 +23,21 @@ TEST(DecodeGSV, GroupFillsItsSlotsInOrder)
     h.FeedBody(Group2);
     EXPECT_FALSE(h.Gps->SatViewComplete);
     h.FeedBody("GPGSV,3,3,10,22,42,067,42,24,14,311,43");
-    EXPECT_TRUE(h.Gps->SatViewComplete);
-    EXPECT_EQ(h.Gps->SatsInView, 10);
-    EXPECT_EQ(h.Gps->SatPRN, (Slots{1, 2, 12, 14, 15, 17, 19, 21, 22, 24, 0, 0}));
+    EXPECT_EQ(std::tuple(h.Gps->SatViewComplete, h.Gps->SatsInView), std::tuple(true, 10));
     EXPECT_EQ(h.Gps->SatElevation, (Slots{40, 17, 7, 22, 10, 20, 30, 40, 42, 14, 0, 0}));
     EXPECT_EQ(h.Gps->SatAzimuth, (Slots{83, 308, 344, 228, 100, 200, 300, 40, 67, 311, 0, 0}));
-    EXPECT_EQ(h.Gps->SatSNR, (Slots{46, 41, 39, 45, 30, 0, 33, 44, 42, 43, 0, 0})); // untracked: 0
-    // Only a first sentence clears: a lost one leaves the slots of the group before.
-    h.FeedBody("GPGSV,2,2,06,31,11,111,,32,12,122,55");
-    EXPECT_EQ(h.Gps->SatPRN, (Slots{1, 2, 12, 14, 31, 32, 19, 21, 22, 24, 0, 0}));
-    EXPECT_EQ(h.Gps->SatSNR, (Slots{46, 41, 39, 45, 30, 55, 33, 44, 42, 43, 0, 0})); // empty field: slot kept
-    h.FeedBody("GPGSV,1,1,02,07,50,100,,08,60,200,35");
+    const struct { const char* Body; Slots Prn, Snr; } steps[] = {
+        {nullptr, {1, 2, 12, 14, 15, 17, 19, 21, 22, 24}, {46, 41, 39, 45, 30, 0, 33, 44, 42, 43}}, // untracked: 0
+        // Only a first sentence clears: a lost one leaves the slots of the group before; an empty SNR keeps its slot.
+        {"GPGSV,2,2,06,31,11,111,,32,12,122,55", {1, 2, 12, 14, 31, 32, 19, 21, 22, 24}, {46, 41, 39, 45, 30, 55, 33, 44, 42, 43}},
+        {"GPGSV,1,1,02,07,50,100,,08,60,200,35", {7, 8}, {0, 35}},
+    };
+    for (const auto& step : steps) {
+        if (step.Body)
+            h.FeedBody(step.Body);
+        EXPECT_EQ(std::pair(h.Gps->SatPRN, h.Gps->SatSNR), std::pair(step.Prn, step.Snr)) << (step.Body ? step.Body : "");
+    }
     EXPECT_TRUE(h.Gps->SatViewComplete);
-    EXPECT_EQ(h.Gps->SatPRN, (Slots{7, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(h.Gps->SatSNR, (Slots{0, 35, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(DecodeGSV, NoSentenceNumberWritesOutsideTheTwelveSlots)
@@ -61,10 +62,9 @@ TEST(DecodeGSV, CountsAreComparedAsTextAndNumbersRead)
     EXPECT_FALSE(h.Gps->SatViewComplete);
     EXPECT_EQ(h.Gps->SatPRN[0], 1);
     h.FeedBody("GPGSV,1,1,xx,02,bad,083,46");
-    EXPECT_TRUE(h.Gps->SatViewComplete);
-    EXPECT_EQ(h.Gps->SatsInView, 4); // kept
-    EXPECT_EQ(h.Gps->SatElevation[0], 0); // cleared, then not overwritten
-    EXPECT_EQ(h.Gps->SatAzimuth[0], 83);
+    // The count is kept; the elevation cleared, then not overwritten.
+    EXPECT_EQ(std::tuple(h.Gps->SatViewComplete, h.Gps->SatsInView, h.Gps->SatElevation[0], h.Gps->SatAzimuth[0]),
+              std::tuple(true, 4, 0, 83));
 }
 
 TEST(DecodeGSA, ChannelsInUseAndDilutions)
@@ -78,11 +78,9 @@ TEST(DecodeGSA, ChannelsInUseAndDilutions)
     h.FeedBody("GPGSA,M,2,  ,05, ,x,,,,,,,,   11 ,abc,,"); // blank-only channels are not in use
     EXPECT_EQ(h.Gps->SatUsed, (std::array<bool, 12>{false, true, false, true, false, false, false, false, false,
                                                      false, false, true}));
-    EXPECT_EQ(h.Gps->SatsUsed, 3);
-    EXPECT_EQ(h.Gps->PDOP + h.Gps->HDOP + h.Gps->VDOP, 0.0f);
+    EXPECT_EQ(std::pair(h.Gps->SatsUsed, h.Gps->PDOP + h.Gps->HDOP + h.Gps->VDOP), std::pair(3, 0.0f));
     h.FeedBody("GPGSA,A,2,07"); // missing channels are empty, missing dilutions 0
-    EXPECT_EQ(h.Gps->SatUsed, (std::array<bool, 12>{true}));
-    EXPECT_EQ(h.Gps->SatsUsed, 1);
+    EXPECT_EQ(std::pair(h.Gps->SatUsed, h.Gps->SatsUsed), std::pair(std::array<bool, 12>{true}, 1));
     h.FeedBody("GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"); // the later sentence wins
     EXPECT_EQ(h.Gps->SatsUsed, 8);
 }

@@ -18,23 +18,23 @@ namespace {
 TEST(SerialOpenFailure, LackOfPermissionNamesTheGroupToJoinOtherFailuresAskForAnotherPort)
 {
     const std::string usb = "/dev/ttyUSB0";
-    const std::string askAdmin = "Comm Port 2 (/dev/ttyUSB0) cannot be opened: you have no permission to use "
-                                 "/dev/ttyUSB0.\n\nAsk the administrator of this computer for read and write "
-                                 "access to /dev/ttyUSB0.";
+    const std::string noPermission =
+        "Comm Port 2 (/dev/ttyUSB0) cannot be opened: you have no permission to use /dev/ttyUSB0.\n\n";
+    auto notAvailable = [](const std::string& tried) {
+        return "Comm Port 2 is not available, please choose another.\n\nDevice tried: " + tried + " (why)";
+    };
+    auto join = [&](const std::string& group) {
+        return noPermission + "The device belongs to the group " + group + ". Join that group with the command\n\n"
+               "sudo usermod -aG " + group + " $USER\n\nthen log out and log in again.";
+    };
+    const std::string askAdmin = noPermission + "Ask the administrator of this computer for read and write access to "
+                                                "/dev/ttyUSB0.";
     const struct { int error; std::string device; DeviceGroup group; std::string expected; } cases[] = {
-        {ENOENT, usb, {}, "Comm Port 2 is not available, please choose another.\n\nDevice tried: /dev/ttyUSB0 (why)"},
-        {EIO, "", {}, "Comm Port 2 is not available, please choose another.\n\nDevice tried: none (why)"},
-        // Busy devices are not a matter of groups, whatever group is known.
-        {EBUSY, usb, {"dialout", true}, "Comm Port 2 is not available, please choose another.\n\n"
-                                        "Device tried: /dev/ttyUSB0 (why)"},
-        {EACCES, usb, {"dialout", true},
-         "Comm Port 2 (/dev/ttyUSB0) cannot be opened: you have no permission to use /dev/ttyUSB0.\n\n"
-         "The device belongs to the group dialout. Join that group with the command\n\n"
-         "sudo usermod -aG dialout $USER\n\nthen log out and log in again."},
-        {EPERM, usb, {"uucp", true},
-         "Comm Port 2 (/dev/ttyUSB0) cannot be opened: you have no permission to use /dev/ttyUSB0.\n\n"
-         "The device belongs to the group uucp. Join that group with the command\n\n"
-         "sudo usermod -aG uucp $USER\n\nthen log out and log in again."},
+        {ENOENT, usb, {}, notAvailable(usb)},
+        {EIO, "", {}, notAvailable("none")},
+        {EBUSY, usb, {"dialout", true}, notAvailable(usb)}, // busy is not a matter of groups
+        {EACCES, usb, {"dialout", true}, join("dialout")},
+        {EPERM, usb, {"uucp", true}, join("uucp")},
         // Joining a group that may not read and write, or an unknown one, would not help.
         {EACCES, usb, {"root", false}, askAdmin},
         {EACCES, usb, {"", false}, askAdmin},
