@@ -26,13 +26,13 @@ Lines Read(LineFileReader& reader, std::size_t most = SIZE_MAX)
 }
 
 // Writes `bytes` to the test's file and reads them back as lines.
-Lines LinesOf(const std::string& bytes)
+Lines LinesOf(const std::string& bytes, LineFileReader&& reader = LineFileReader())
 {
     std::ofstream(Path(), std::ios::binary) << bytes;
-    LineFileReader reader;
     EXPECT_TRUE(reader.Open(Path()).Ok);
     return Read(reader);
 }
+Lines LinesOf(const std::string& bytes, LineFileReader& reader) { return LinesOf(bytes, std::move(reader)); }
 
 TEST(LogFile, AppendsEachLineWithCrLfAtOnceAndReportsSystemErrors)
 {
@@ -78,12 +78,9 @@ TEST(LineFileReader, LongLinesAreCutAndTheirRestSkippedAndCounted)
         {std::string(3 * stretch + 5, 'q') + "\nend", {"4097*q", "4097*q", "4097*q", "qqqqq", "end"}, 3, 3 * (stretch - cut)},
     };
     for (const auto& c : cases) {
-        std::ofstream(Path(), std::ios::binary) << c.Bytes;
         LineFileReader reader;
-        ASSERT_TRUE(reader.Open(Path()).Ok);
-        EXPECT_EQ(Summary(Read(reader)), c.Expected);
-        EXPECT_EQ(reader.LongLines(), c.LongLines);
-        EXPECT_EQ(reader.SkippedBytes(), c.Skipped);
+        EXPECT_EQ(Summary(LinesOf(c.Bytes, reader)), c.Expected);
+        EXPECT_EQ(std::pair(reader.LongLines(), reader.SkippedBytes()), std::pair(c.LongLines, c.Skipped));
     }
     // A file without end or line breaks is read a stretch at a time.
     LineFileReader zeros;

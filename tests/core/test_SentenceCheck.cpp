@@ -5,6 +5,7 @@
 using trakora::DispatchResult;
 using trakora::testing::Harness;
 using trakora::testing::Sentence;
+using namespace std::string_literals;
 
 namespace {
 
@@ -47,12 +48,10 @@ TEST(SentenceCheck, FillsTheFieldTableAndLeavesTheLastFieldWithItsSuffix)
     Harness h;
     h.Feed("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47");
     ASSERT_EQ(h.Gps->SentenceFieldCount, 15);
-    EXPECT_EQ(h.Gps->SentenceField[0], "$GPGGA");
-    EXPECT_EQ(h.Gps->Field(1), "123519");
-    EXPECT_EQ(h.Parse.FullString, "*47");
+    EXPECT_EQ(std::tuple(h.Gps->SentenceField[0], h.Gps->Field(1), h.Parse.FullString),
+              std::tuple("$GPGGA"s, "123519"s, "*47"s));
     h.Feed(GLL);
-    EXPECT_EQ(h.Gps->Field(6), "A");
-    EXPECT_EQ(h.Parse.FullString, "A*31");
+    EXPECT_EQ(std::pair(h.Gps->Field(6), h.Parse.FullString), std::pair("A"s, "A*31"s));
     for (int k = 7; k < 15; ++k) // a shorter sentence empties the fields after it
         EXPECT_EQ(h.Gps->SentenceField[k], "") << k;
     // Dispatching the leftover again shows it but decodes nothing.
@@ -61,8 +60,7 @@ TEST(SentenceCheck, FillsTheFieldTableAndLeavesTheLastFieldWithItsSuffix)
     EXPECT_EQ(h.Raw.Lines.back(), "A*31");
     h.Feed("$GPGLL,4916.45,N,12311.12,W,225444,A*32"); // a mismatch marks the line SkipIt
     h.Feed("$GPGGA,1,2,3"); // a line without a star leaves the table alone
-    EXPECT_EQ(h.Gps->SentenceField[0], "SkipIt");
-    EXPECT_EQ(h.Gps->Field(1), "4916.45");
+    EXPECT_EQ(std::pair(h.Gps->SentenceField[0], h.Gps->Field(1)), std::pair("SkipIt"s, "4916.45"s));
 }
 
 TEST(SentenceCheck, MoreThanOneHundredFieldsFailsTheChecksum)
@@ -72,8 +70,7 @@ TEST(SentenceCheck, MoreThanOneHundredFieldsFailsTheChecksum)
         body += ",W" + std::to_string(i);
     Harness h;
     EXPECT_EQ(h.FeedBody(body).Outcome, DispatchResult::BadChecksum);
-    EXPECT_EQ(h.Gps->SentenceFieldCount, 100);
-    EXPECT_EQ(h.Gps->WaypointCount, 0);
+    EXPECT_EQ(std::pair(h.Gps->SentenceFieldCount, h.Gps->WaypointCount), std::pair(100, 0));
 }
 
 } // namespace

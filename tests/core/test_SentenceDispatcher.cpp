@@ -41,8 +41,7 @@ TEST(SentenceDispatcher, DecodesOnlyExactIdentifiersWithAGoodChecksum)
     EXPECT_EQ(h.Feed(BadGGA).Outcome, DispatchResult::BadChecksum);
     EXPECT_TRUE(trakora::testing::SameStateBesidesSentence(trakora::GpsState(), *h.Gps));
     const DispatchResult result = h.Feed(GGA);
-    EXPECT_EQ(result.Outcome, DispatchResult::Decoded);
-    EXPECT_EQ(result.TableRow, 8);
+    EXPECT_EQ(std::pair(result.Outcome, result.TableRow), std::pair(DispatchResult::Decoded, 8));
 }
 
 TEST(SentenceDispatcher, RecordsOnlyTheGroupsSwitchedOn)
@@ -100,9 +99,7 @@ TEST(SentenceDispatcher, WriteFailureTurnsRecordingOffReportsOnceAndKeepsTheInpu
         h.Feed(GGA);
         (closeLog ? h.Log.Open : h.Log.FailWrites) = !closeLog; // a closed log, else a full disk
         const DispatchResult failed = h.Feed(GGA);
-        EXPECT_EQ(failed.Outcome, DispatchResult::Decoded);
-        EXPECT_FALSE(failed.Recorded);
-        EXPECT_EQ(h.Settings.WriteData, 0);
+        EXPECT_TRUE(failed.Outcome == DispatchResult::Decoded && !failed.Recorded && h.Settings.WriteData == 0);
         for (int i = 0; i < 5; ++i)
             h.Feed(PGRME);
         EXPECT_EQ(h.Shown.Shown, Lines{"Error writing to output file: GP040317.TKL\n\nError 28 - No space left on device"

@@ -71,9 +71,8 @@ TEST(StreamCounters, AFloodOfIdentifiersStopsAtSixtyFourRowsAndStartClearsThem)
         std::snprintf(body, sizeof body, "X%05d,1", i);
         h.FeedBody(body);
     }
-    EXPECT_EQ(h.Counters.IdentifierCount(), StreamCounters::MaxIdentifiers);
-    EXPECT_EQ(h.Counters.Other().Passed, 10'001 - 64);
-    EXPECT_EQ(h.Counters.Total().Lines(), 10'001);
+    EXPECT_EQ(std::tuple(h.Counters.IdentifierCount(), h.Counters.Other().Passed, h.Counters.Total().Lines()),
+              std::tuple(StreamCounters::MaxIdentifiers, 10'001 - 64, 10'001));
     EXPECT_EQ(h.Counters.Counts(0).Recorded, 1) << "the recorded GGA";
     EXPECT_EQ(h.Counters.Bytes(), static_cast<std::int64_t>(Gga.size() + 10'000 * 12));
 
@@ -81,9 +80,8 @@ TEST(StreamCounters, AFloodOfIdentifiersStopsAtSixtyFourRowsAndStartClearsThem)
     EXPECT_EQ(h.Counters.Total().Lines(), 10'001) << "Continue keeps the counts";
     h.Counters.Start();
     h.FeedBody("X00017,1");
-    EXPECT_EQ(h.Counters.Total().Lines(), 1);
-    ASSERT_EQ(h.Counters.IdentifierCount(), 1u) << "a row again for a line of a former row";
-    EXPECT_EQ(h.Counters.Identifier(0), "$X00017");
+    ASSERT_EQ(std::tuple(h.Counters.Total().Lines(), h.Counters.IdentifierCount()), std::tuple(1, 1u));
+    EXPECT_EQ(h.Counters.Identifier(0), "$X00017") << "a row again for a line of a former row";
 }
 
 TEST(StreamCounters, RateSilenceAndGapsFollowTheClockAndStandStillWhileHalted)
