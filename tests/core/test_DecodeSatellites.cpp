@@ -29,7 +29,8 @@ TEST(DecodeGSV, GroupFillsItsSlotsInOrder)
     const struct { const char* Body; Slots Prn, Snr; } steps[] = {
         {nullptr, {1, 2, 12, 14, 15, 17, 19, 21, 22, 24}, {46, 41, 39, 45, 30, 0, 33, 44, 42, 43}}, // untracked: 0
         // Only a first sentence clears: a lost one leaves the slots of the group before; an empty SNR keeps its slot.
-        {"GPGSV,2,2,06,31,11,111,,32,12,122,55", {1, 2, 12, 14, 31, 32, 19, 21, 22, 24}, {46, 41, 39, 45, 30, 55, 33, 44, 42, 43}},
+        {"GPGSV,2,2,06,31,11,111,,32,12,122,55", {1, 2, 12, 14, 31, 32, 19, 21, 22, 24},
+         {46, 41, 39, 45, 30, 55, 33, 44, 42, 43}},
         {"GPGSV,1,1,02,07,50,100,,08,60,200,35", {7, 8}, {0, 35}},
     };
     for (const auto& step : steps) {
