@@ -55,12 +55,12 @@ TEST(FormatNumber, UsesTheGivenDecimalSeparatorAndIgnoresTheProcessLocale)
 
 TEST(ShortestFloatText, GivesTheShortestPlainTextThatReadsBack)
 {
-    EXPECT_EQ(ShortestFloatText(-1.25f), "-1.25");
-    EXPECT_EQ(ShortestFloatText(-0.0f), "0");
-    EXPECT_EQ(ShortestFloatText(1.18f), "1.18");
-    EXPECT_EQ(ShortestFloatText(100000.0f), "100000");
-    for (float value : {45.12345f, 7.40707f, 1e-7f, 3.4e38f, 16777217.0f, -0.3f}) {
+    const std::pair<float, const char*> cases[] = {{-1.25f, "-1.25"}, {-0.0f, "0"}, {1.18f, "1.18"}, {100000.0f, "100000"},
+        {45.12345f, nullptr}, {7.40707f, nullptr}, {1e-7f, nullptr}, {3.4e38f, nullptr}, {16777217.0f, nullptr}, {-0.3f, nullptr}};
+    for (const auto& [value, expected] : cases) {
         const std::string text = ShortestFloatText(value);
+        if (expected)
+            EXPECT_EQ(text, expected);
         EXPECT_EQ(text.find('e'), std::string::npos) << text;
         float back = 0;
         std::from_chars(text.data(), text.data() + text.size(), back);
