@@ -26,13 +26,13 @@ Lines Read(LineFileReader& reader, std::size_t most = SIZE_MAX)
 }
 
 // Writes `bytes` to the test's file and reads them back as lines.
-Lines LinesOf(const std::string& bytes, LineFileReader&& reader = LineFileReader())
+Lines LinesOf(const std::string& bytes, LineFileReader& reader)
 {
     std::ofstream(Path(), std::ios::binary) << bytes;
     EXPECT_TRUE(reader.Open(Path()).Ok);
     return Read(reader);
 }
-Lines LinesOf(const std::string& bytes, LineFileReader& reader) { return LinesOf(bytes, std::move(reader)); }
+Lines LinesOf(const std::string& bytes) { LineFileReader reader; return LinesOf(bytes, reader); }
 
 TEST(LogFile, AppendsEachLineWithCrLfAtOnceAndReportsSystemErrors)
 {
