@@ -43,10 +43,9 @@ std::map<std::string, Row> TableRows(const frmHealth& window)
     const auto* table = window.findChild<QTableWidget*>("grdHealth");
     std::map<std::string, Row> rows;
     for (int row = 0; row < table->rowCount(); ++row) {
-        Row& counts = rows[table->item(row, frmHealth::Identifier)->text().toStdString()];
-        for (int i = 0; i < 4; ++i)
-            counts[i] = table->item(row, std::array{frmHealth::Passed, frmHealth::BadChecksum, frmHealth::NoChecksum,
-                                                    frmHealth::Ignored}[i])->text().toLongLong();
+        const auto at = [&](int column) { return table->item(row, column)->text(); };
+        rows[at(frmHealth::Identifier).toStdString()] = {at(frmHealth::Passed).toLongLong(),
+            at(frmHealth::BadChecksum).toLongLong(), at(frmHealth::NoChecksum).toLongLong(), at(frmHealth::Ignored).toLongLong()};
     }
     return rows;
 }

@@ -14,6 +14,17 @@ using namespace trakora;
 
 namespace {
 
+struct : IMessageSink {
+    void ShowMessage(std::string_view) override {}
+} quiet;
+
+std::string Where(const QWidget* w)
+{
+    const QRect f = w->frameGeometry();
+    return w->objectName().toStdString() + " at " + std::to_string(f.x()) + "," + std::to_string(f.y()) + " " +
+           std::to_string(f.width()) + "x" + std::to_string(f.height());
+}
+
 TEST(FitRect, CapsTheSizeThenMovesTheRectWhollyIntoTheArea)
 {
     const QRect screen(0, 0, 1280, 1024), belowPanel(0, 30, 1280, 994);
@@ -32,9 +43,6 @@ TEST(FitRect, CapsTheSizeThenMovesTheRectWhollyIntoTheArea)
 // edges, in the middle, far off and absurdly large.
 TEST(Placement, EveryWindowOpensWhollyOnTheScreenAndSavesWhatItShows)
 {
-    struct : IMessageSink {
-        void ShowMessage(std::string_view) override {}
-    } messages;
     auto file = std::make_unique<MemorySettingsStore>();
     MemorySettingsStore& store = *file;
     const struct { const char* section; const char* left; const char* top; } places[] = {
@@ -48,7 +56,7 @@ TEST(Placement, EveryWindowOpensWhollyOnTheScreenAndSavesWhatItShows)
         store.Save("NMEA_Raw", size, "1000000000"), store.Save("SatPos", size, "1000000000");
     store.Save("SatInfo", "Expanded", "1");
 
-    TrakoraApplication app(std::move(file), &messages);
+    TrakoraApplication app(std::move(file), &quiet);
     app.Launch();
     app.MainWindow().findChild<QAction*>("mnuShowAll")->trigger();
     app.MainWindow().findChild<QAction*>("mnuSettings")->trigger();
@@ -64,21 +72,17 @@ TEST(Placement, EveryWindowOpensWhollyOnTheScreenAndSavesWhatItShows)
     extended->click();
 
     int windows = 0;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible() || window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip)
-            continue;
-        ++windows;
-        EXPECT_TRUE(area.contains(window->frameGeometry()))
-            << window->objectName().toStdString() << " at " << window->frameGeometry().x() << ","
-            << window->frameGeometry().y() << " " << window->frameGeometry().width() << "x"
-            << window->frameGeometry().height() << " on " << area.width() << "x" << area.height();
-    }
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip) {
+            ++windows;
+            EXPECT_TRUE(area.contains(window->frameGeometry())) << Where(window) << " on " << area.width() << "x" << area.height();
+        }
     EXPECT_GE(windows, 9) << "the main window, seven display windows and the Settings dialog";
 
     app.MainWindow().findChild<QAction*>("mnuExit")->trigger();
     for (const auto& [section, key, screenTwips] : {std::tuple("SatPos", "Width", ScreenWidthTwips()),
-                                                    std::tuple("NMEA_Raw", "Width", ScreenWidthTwips()),
-                                                    std::tuple("NMEA_Raw", "Height", ScreenHeightTwips())})
+                                                    {"NMEA_Raw", "Width", ScreenWidthTwips()},
+                                                    {"NMEA_Raw", "Height", ScreenHeightTwips()}})
         EXPECT_LE(std::stod(store.Get(section, key, "")), screenTwips) << section << " " << key << " saved back";
 }
 
@@ -88,31 +92,23 @@ TEST(Placement, WindowsWithoutAStoredPlaceTileBesideAndBelowTheMainWindow)
 {
     if (QGuiApplication::primaryScreen()->availableGeometry() != QRect(0, 0, 1280, 1024))
         GTEST_SKIP() << "the windows are laid out for a 1280 x 1024 screen at scale 1";
-    struct : IMessageSink {
-        void ShowMessage(std::string_view) override {}
-    } messages;
     auto file = std::make_unique<MemorySettingsStore>();
     file->Save("DataStat", "Left", "15000"), file->Save("DataStat", "Top", "14250"); // 1000, 950 pixels
-    TrakoraApplication app(std::move(file), &messages);
+    TrakoraApplication app(std::move(file), &quiet);
     app.Launch();
     app.MainWindow().findChild<QAction*>("mnuShowAll")->trigger();
 
     std::vector<QWidget*> windows{&app.MainWindow()};
-    for (WindowKind kind : {WindowKind::ShowPos, WindowKind::SatInfo, WindowKind::SatPos, WindowKind::DataStat,
-                            WindowKind::LongTerm, WindowKind::NMEARaw})
+    using enum WindowKind;
+    for (WindowKind kind : {ShowPos, SatInfo, SatPos, DataStat, LongTerm, NMEARaw})
         windows.push_back(app.MainWindow().OpenWindow(kind));
     ASSERT_EQ(std::count(windows.begin(), windows.end(), nullptr), 0);
     EXPECT_EQ(app.MainWindow().OpenWindow(WindowKind::DataStat)->pos(), QPoint(1000, 950));
-    const auto where = [](const QWidget* w) {
-        const QRect f = w->frameGeometry();
-        return w->objectName().toStdString() + " at " + std::to_string(f.x()) + "," + std::to_string(f.y()) + " " +
-               std::to_string(f.width()) + "x" + std::to_string(f.height());
-    };
     for (std::size_t i = 0; i < windows.size(); ++i) {
-        EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(windows[i]->frameGeometry())) << where(windows[i]);
+        EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(windows[i]->frameGeometry())) << Where(windows[i]);
         for (std::size_t j = i + 1; j < windows.size(); ++j)
             EXPECT_FALSE(windows[i]->frameGeometry().intersects(windows[j]->frameGeometry()))
-                << where(windows[i]) << " and " << where(windows[j]);
+                << Where(windows[i]) << " and " << Where(windows[j]);
     }
     app.MainWindow().findChild<QAction*>("mnuExit")->trigger();
 }
