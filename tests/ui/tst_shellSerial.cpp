@@ -43,6 +43,13 @@ struct FakeReceiver {
         return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
     }
     void Unplug() { ::close(std::exchange(Master, -1)); } // closing -1 again is harmless
+    termios Line() const // the port's settings as the program left them; all zero when unreadable
+    {
+        termios line{};
+        if (const int fd = ::open(Device.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK); fd >= 0)
+            ::tcgetattr(fd, &line), ::close(fd);
+        return line;
+    }
 
     std::string Device;
     int Master = -1;
@@ -60,6 +67,7 @@ std::unique_ptr<TrakoraApplication> Launch(const std::string& device, Messages& 
     return app;
 }
 
+const char* const Fix = "$GPGGA,081836,3751.65,S,14507.36,E,1,05,1.5,280.2,M,-34.0,M,,*79\r\n";
 const char* const ReceiverBytes[] = {
     "$GPRMC,081836,A,3751.65,S,14507.36,E,000.0,360.0,130998,011.3,E*62\r\n$GPGGA,0818",
     "36,3751.65,S,14507.36,E,1,05,1.5,280.2,M,-34.0,M,,*79\r\n",
@@ -79,11 +87,6 @@ TEST(SerialPath, ReceiverBytesThroughAPseudoTerminalDecodeLikeTheReplayTool)
     sinceStart.start();
     auto app = Launch(receiver.Device, messages);
     ASSERT_TRUE(messages.Shown.empty()) << messages.Shown.front();
-    termios line{};
-    const int fd = ::open(receiver.Device.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
-    ASSERT_TRUE(fd >= 0 && ::tcgetattr(fd, &line) == 0);
-    ::close(fd);
-    EXPECT_TRUE(::cfgetispeed(&line) == B4800 && (line.c_cflag & (CSIZE | PARENB | CSTOPB)) == CS8) << "4800,n,8,1";
 
     std::string all;
     for (const char* chunk : ReceiverBytes) {
@@ -97,8 +100,7 @@ TEST(SerialPath, ReceiverBytesThroughAPseudoTerminalDecodeLikeTheReplayTool)
     QProcess tool;
     tool.start(QStringLiteral(TRAKORA_REPLAY_TOOL), {QStringLiteral("--serial")});
     tool.write(all.data(), static_cast<qint64>(all.size())), tool.closeWriteChannel();
-    ASSERT_TRUE(tool.waitForFinished(10000));
-    ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    ASSERT_TRUE(tool.waitForFinished(10000) && tool.exitCode() == 0) << tool.readAllStandardError().toStdString();
     EXPECT_EQ(StateJson(app->Gps()), Json::parse(tool.readAllStandardOutput().toStdString()).at("state"))
         << "the program and trakora-replay --serial disagree";
 
@@ -117,7 +119,7 @@ TEST(SerialPath, UnpluggedReceiverStopsInputAndSaysSoOnce)
     FakeReceiver receiver;
     Messages messages;
     auto app = Launch(receiver.Device, messages);
-    receiver.Send("$GPGGA,081836,3751.65,S,14507.36,E,1,05,1.5,280.2,M,-34.0,M,,*79\r\n");
+    receiver.Send(Fix);
     ASSERT_TRUE(QTest::qWaitFor([&] { return app->Gps().UtcTime == "081836"; }, 5000));
     receiver.Unplug();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.Shown.empty(); }, 5000)) << "the failure must be noticed";
@@ -126,24 +128,22 @@ TEST(SerialPath, UnpluggedReceiverStopsInputAndSaysSoOnce)
     EXPECT_TRUE(app->Settings().InputRunning == FlagClear && !app->Port().IsOpen());
 }
 
-// The rate chosen is the port's; Auto starts at 4800 and keeps it once a line passes its checksum (the
+// The rate chosen is the port's, always with 8 data bits, no parity, 1 stop bit; Auto starts at 4800 and keeps it once a line passes its checksum (the
 // search itself is checked with a fake port: a pseudo-terminal delivers at any rate).
 TEST(SerialPath, ThePortRunsAtTheChosenRate)
 {
     const struct { const char* Stored; speed_t Speed; std::int32_t Detected; } cases[] = {
-        {"9600", B9600, 0}, {"115200", B115200, 0}, {"Auto", B4800, 4800}};
+        {"4800", B4800, 0}, {"9600", B9600, 0}, {"115200", B115200, 0}, {"Auto", B4800, 4800}};
     for (const auto& c : cases) {
         FakeReceiver receiver;
         Messages messages;
         auto app = Launch(receiver.Device, messages, c.Stored);
         ASSERT_TRUE(messages.Shown.empty()) << c.Stored;
-        receiver.Send("$GPGGA,081836,3751.65,S,14507.36,E,1,05,1.5,280.2,M,-34.0,M,,*79\r\n");
+        receiver.Send(Fix);
         ASSERT_TRUE(QTest::qWaitFor([&] { return app->Gps().UtcTime == "081836"; }, 5000)) << c.Stored;
-        termios line{};
-        const int fd = ::open(receiver.Device.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
-        ASSERT_TRUE(fd >= 0 && ::tcgetattr(fd, &line) == 0);
-        ::close(fd);
+        const termios line = receiver.Line();
         EXPECT_EQ(::cfgetispeed(&line), c.Speed) << c.Stored;
+        EXPECT_EQ(line.c_cflag & (CSIZE | PARENB | CSTOPB), tcflag_t(CS8)) << c.Stored;
         EXPECT_EQ(app->Settings().DetectedBaud, c.Detected) << c.Stored;
     }
 }
