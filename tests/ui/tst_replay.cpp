@@ -50,19 +50,15 @@ protected:
 
 TEST_F(ReplayTest, WindowsAfterASeekShowWhatAReplayFromTheStartShows)
 {
+    const int cut = 2345; // lines, ending inside an epoch
     std::ifstream in(TRAKORA_TEST_DATA "/sample.TKL", std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    const std::size_t cut = 2345; // inside an epoch
-    long long offset = 0;
-    const std::string head = dir.filePath("head.TKL").toStdString();
-    std::ofstream out(head, std::ios::binary);
-    for (std::size_t i = 0; i < cut; ++i)
-        out << lines[i] << '\n', offset += static_cast<long long>(lines[i].size() + 1);
-    out.close();
+    std::string head, line;
+    for (int i = 0; i < cut && std::getline(in, line); ++i)
+        head += line + '\n';
+    const std::string headLog = dir.filePath("head.TKL").toStdString();
+    std::ofstream(headLog, std::ios::binary) << head;
 
-    auto fresh = Launch(head);
+    auto fresh = Launch(headLog);
     fresh->Pump().Start();
     const QStringList expected = WindowsShown(*fresh);
     fresh.reset();
@@ -71,12 +67,12 @@ TEST_F(ReplayTest, WindowsAfterASeekShowWhatAReplayFromTheStartShows)
     app->Pump().Start();
     app->Pump().Pause();
     ASSERT_NE(WindowsShown(*app), expected) << "the whole log shows something else";
-    app->Pump().SeekTo(offset);
+    app->Pump().SeekTo(static_cast<long long>(head.size()));
     const QStringList shown = WindowsShown(*app);
     ASSERT_EQ(shown.size(), expected.size());
     for (qsizetype i = 0; i < shown.size(); ++i)
         EXPECT_EQ(shown[i], expected[i]);
-    EXPECT_EQ(app->RawWindow()->LineCount(), static_cast<int>(cut));
+    EXPECT_EQ(app->RawWindow()->LineCount(), cut);
 }
 
 TEST_F(ReplayTest, TheBarShowsOnlyForALogAndItsCommandsDoNothingForTheSerialPort)
