@@ -58,6 +58,13 @@ protected:
         return app->MainWindow();
     }
     QAction* Action(const char* name) { return app->MainWindow().findChild<QAction*>(name); }
+    // Writes `lines` to `name` in the test's folder and returns the options that replay it.
+    RunOptions Replaying(const char* name, const std::string& lines)
+    {
+        std::ofstream(dir.filePath(name).toStdString(), std::ios::binary) << lines;
+        return {.ReplayFile = dir.filePath(name), .Timed = false, .PortDevice = {}, .Show = {}};
+    }
+    void SetState(Qt::WindowState state) { app->MainWindow().setWindowState(state), QCoreApplication::processEvents(); }
 
     QTemporaryDir dir;
     QtSettingsStore store{dir.filePath("Trakora.conf")};
@@ -102,14 +109,13 @@ TEST_F(MainWindowTest, ShowAllThenMinimiseClosesFourWindowsMinimisesTwoAndRestor
     app->RawWindow()->AddRawLine("$GPGGA,kept");
     app->RawWindow()->Paint();
 
-    const auto setState = [&](Qt::WindowState state) { main.setWindowState(state), QCoreApplication::processEvents(); };
-    setState(Qt::WindowMinimized);
+    SetState(Qt::WindowMinimized);
     for (WindowKind kind : {DataStat, ShowPos, SatInfo, SatPos})
         EXPECT_EQ(main.OpenWindow(kind), nullptr) << static_cast<int>(kind);
     for (WindowKind kind : {NMEARaw, LongTerm})
         EXPECT_TRUE(main.OpenWindow(kind) && main.OpenWindow(kind)->isMinimized()) << static_cast<int>(kind);
 
-    created.clear(), setState(Qt::WindowNoState);
+    created.clear(), SetState(Qt::WindowNoState);
     EXPECT_THAT(created, ElementsAre(DataStat, ShowPos, SatInfo, SatPos)) << "reopened in the restore order";
     for (WindowKind kind : {DataStat, ShowPos, NMEARaw, SatInfo, SatPos, LongTerm})
         EXPECT_TRUE(main.OpenWindow(kind) && !main.OpenWindow(kind)->isMinimized()) << static_cast<int>(kind);
@@ -138,11 +144,9 @@ TEST_F(MainWindowTest, ExitKeepsTheOpenWindowsForTheNextRun)
 
 TEST_F(MainWindowTest, ReplayFromTheCommandLineFillsTheRawWindowAndRefreshesOpenWindows)
 {
-    std::ofstream(dir.filePath("run.TKL").toStdString(), std::ios::binary)
-        << "$GPGGA,120001,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48\r\n"
-           "$GPGGA,120002,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*4B\r\n";
     store.Save("Showing", "NMEA_Raw", "-1"), store.Save("Showing", "SatInfo", "-1");
-    Launch(RunOptions{.ReplayFile = dir.filePath("run.TKL"), .Timed = false, .PortDevice = {}, .Show = {}});
+    Launch(Replaying("run.TKL", "$GPGGA,120001,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48\r\n"
+                                "$GPGGA,120002,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*4B\r\n"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }, 5000));
     EXPECT_THAT(messages, ElementsAre("End of file."));
     ASSERT_TRUE(app->RawWindow() && app->RawWindow()->LineCount() == 2);
@@ -160,11 +164,9 @@ TEST_F(MainWindowTest, ReplayFromTheCommandLineFillsTheRawWindowAndRefreshesOpen
 
 TEST_F(MainWindowTest, WindowsOpenedWhileInputIsStoppedShowTheLastDataAtOnce)
 {
-    std::ofstream(dir.filePath("fix.TKL").toStdString(), std::ios::binary)
-        << "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n"
-           "$GPGSA,A,3,17,04,,,,,,,,,,,2.1,1.4,1.6*31\r\n$GPGSV,1,1,02,17,45,120,45,04,12,300,38*71\r\n"
-           "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
-    frmMDI& main = Launch(RunOptions{.ReplayFile = dir.filePath("fix.TKL"), .Timed = false, .PortDevice = {}, .Show = {}});
+    frmMDI& main = Launch(Replaying("fix.TKL", "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n"
+        "$GPGSA,A,3,17,04,,,,,,,,,,,2.1,1.4,1.6*31\r\n$GPGSV,1,1,02,17,45,120,45,04,12,300,38*71\r\n"
+        "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }, 5000));
     Action("mnuStop")->trigger();
     const auto shown = [&](WindowKind kind, const char* label) {
@@ -176,8 +178,7 @@ TEST_F(MainWindowTest, WindowsOpenedWhileInputIsStoppedShowTheLastDataAtOnce)
         if (when == std::string("opened"))
             Action("mnuShowAll")->trigger();
         else
-            for (Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowNoState})
-                main.setWindowState(state), QCoreApplication::processEvents();
+            SetState(Qt::WindowMinimized), SetState(Qt::WindowNoState);
         EXPECT_EQ(shown(ShowPos, "lblLat"), " 48° 07' 02.27\"N on #ffffff") << when;
         EXPECT_EQ(shown(DataStat, "lblValidity"), "Valid on #ffffff") << when;
         EXPECT_EQ(shown(SatInfo, "lblPRN_2"), "4 on #ffffff") << when;
@@ -188,8 +189,7 @@ TEST_F(MainWindowTest, WindowsShownFromTheCommandLineAreNotRememberedForTheNextR
 {
     frmMDI& main = Launch(RunOptions{.ReplayFile = {}, .Timed = false, .PortDevice = {}, .Show = {SatInfo, SatPos}});
     EXPECT_THAT(created, ElementsAre(SatInfo, SatPos));
-    for (Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowNoState})
-        main.setWindowState(state), QCoreApplication::processEvents();
+    SetState(Qt::WindowMinimized), SetState(Qt::WindowNoState);
     EXPECT_THAT(created, ElementsAre(SatInfo, SatPos, SatInfo, SatPos)) << "back after a minimise";
     main.OpenWindow(SatPos)->close(); // by the user
     EXPECT_EQ(appStore->Get("Showing", "SatInfo", "none") + appStore->Get("Showing", "SatPos", "none"), "nonenone");
@@ -201,9 +201,7 @@ TEST_F(MainWindowTest, WindowsShownFromTheCommandLineAreNotRememberedForTheNextR
 
 TEST_F(MainWindowTest, ADamagedSettingsFileIsReportedOnceNamingItsCopy)
 {
-    QFile file(store.Path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[Comm\n\x01\xff[[[=\n") > 0);
-    file.close();
+    std::ofstream(store.Path().toStdString(), std::ios::binary) << "[Comm\n\x01\xff[[[=\n";
     Launch();
     QCoreApplication::processEvents();
     ASSERT_EQ(messages.size(), 1u);
@@ -234,13 +232,11 @@ TEST_F(MainWindowTest, ExitDuringAFastReplayStopsTheInputFirst)
 {
     constexpr int Epochs = 20000;
     constexpr size_t ExitAt = 50;
-    {
-        std::ofstream log(dir.filePath("long.TKL").toStdString(), std::ios::binary);
-        for (int i = 0; i < Epochs; ++i)
-            log << "$GPGGA,120001,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48\r\n";
-    }
+    std::string log;
+    for (int i = 0; i < Epochs; ++i)
+        log += "$GPGGA,120001,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48\r\n";
     store.Save("Showing", "SatInfo", "-1");
-    Launch(RunOptions{.ReplayFile = dir.filePath("long.TKL"), .Timed = false, .PortDevice = {}, .Show = {}});
+    Launch(Replaying("long.TKL", log));
     const QString recording = dir.filePath("out.TKL");
     app->Settings().OutputFileName = recording.toStdString(), app->Settings().WriteData = 1;
     // Exit is chosen while the replay yields, as a user's click would be.
@@ -288,6 +284,5 @@ TEST_F(MainWindowTest, SettingsAreWrittenAtMostOnceASecondWhileSamplingAndOnceAt
     const QByteArray text = file.readAll();
     EXPECT_TRUE(text.contains("\nAltSamps=" + QByteArray::fromStdString(samples) + "\n")) << samples;
 }
-
 
 } // namespace

@@ -32,22 +32,16 @@ protected:
     }
     static QComboBox* Combo(const frmNMEA_Raw& window) { return window.findChild<QComboBox*>("cboMaxNMEA"); }
     static QListView* List(const frmNMEA_Raw& window) { return window.findChild<QListView*>("txtNMEA"); }
-    // A line as the dispatcher hands it over, first the line, then its
-    // outcome, and painted as the input pump paints after each round.
-    static void Add(frmNMEA_Raw& window, const std::string& line,
-                    DispatchResult::Kind outcome = DispatchResult::Decoded)
+    // A line as the dispatcher hands it over (the line, then its outcome), painted as the pump paints.
+    static void Add(frmNMEA_Raw& window, const std::string& line, DispatchResult::Kind outcome = DispatchResult::Decoded)
     {
-        window.AddRawLine(line);
-        window.LineChecked(DispatchResult{outcome});
-        window.Paint();
+        window.AddRawLine(line), window.LineChecked(DispatchResult{outcome}), window.Paint();
     }
-    // The lines the list shows, as shown.
-    static QStringList Shown(const frmNMEA_Raw& window)
+    static QStringList Shown(const frmNMEA_Raw& window) // as the list shows them
     {
         QStringList shown;
-        const QAbstractItemModel* model = List(window)->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            shown << model->index(row, 0).data().toString();
+        for (int row = 0; row < List(window)->model()->rowCount(); ++row)
+            shown << List(window)->model()->index(row, 0).data().toString();
         return shown;
     }
 
@@ -97,15 +91,13 @@ TEST_F(RawWindowTest, StoredChoicesAreUsedAndTypedLimitsHoldForThisRunOnly)
     EXPECT_TRUE(window->Limit() == 100 && store.Get("NMEA_Raw", "MaxNMEA", "") == "24000");
 
     // Fixed mode keeps the view; scroll mode follows the newest line.
-    auto* scrollBar = window->findChild<QListView*>("txtNMEA")->verticalScrollBar();
+    auto* scrollBar = List(*window)->verticalScrollBar();
     for (int i = 0; i < 200; ++i)
         window->AddRawLine("$GPGGA,fixed");
-    window->Paint();
-    QApplication::processEvents();
+    window->Paint(), QApplication::processEvents();
     EXPECT_EQ(scrollBar->value(), 0);
     window->findChild<QRadioButton*>("optAutoScroll")->click(), window->AddRawLine("$GPGGA,newest");
-    window->Paint();
-    QApplication::processEvents();
+    window->Paint(), QApplication::processEvents();
     EXPECT_EQ(scrollBar->value(), scrollBar->maximum());
 
     store.Save("NMEA_Raw", "MaxNMEA", "banana");
@@ -119,9 +111,8 @@ TEST_F(RawWindowTest, LongLinesScrollSidewaysAndAHighlightedOptionKeepsClearOfTh
     const QString longest = "$GPGSV,3,1,12" + QString(",01,40,083,46").repeated(12) + "*7F";
     for (const QString& line : {QString("$GPGLL,short"), longest, QString("$GPGLL,short")})
         window->AddRawLine(line.toStdString());
-    window->Paint();
-    QApplication::processEvents();
-    auto* list = window->findChild<QListView*>("txtNMEA");
+    window->Paint(), QApplication::processEvents();
+    auto* list = List(*window);
     // Every line has the room of the longest, whichever came last; none is elided.
     EXPECT_GE(list->visualRect(window->Lines().index(2)).width(), list->fontMetrics().horizontalAdvance(longest));
     EXPECT_EQ(list->textElideMode(), Qt::ElideNone);
@@ -138,7 +129,7 @@ TEST_F(RawWindowTest, LongLinesScrollSidewaysAndAHighlightedOptionKeepsClearOfTh
     EXPECT_LE(window->findChild<QRadioButton*>("optFixed")->geometry().right(),
               window->findChild<QLabel*>("lblKeep")->x()) << "Show Last begins after the bold option";
     window->resize(100, 300);
-    EXPECT_LE(window->findChild<QComboBox*>("cboMaxNMEA")->geometry().right(), window->width()) << "never cut off";
+    EXPECT_LE(Combo(*window)->geometry().right(), window->width()) << "never cut off";
 }
 
 // The open-window protocol is the shared window routines', checked with the display windows.
@@ -152,7 +143,7 @@ TEST_F(RawWindowTest, SizeAndPlacementRoundTripScreenBoundsAndDragMove)
 
     auto again = Open();
     EXPECT_EQ(QRect(again->pos(), again->size()), QRect(150, 120, 520, 300));
-    auto* viewport = again->findChild<QListView*>("txtNMEA")->viewport();
+    auto* viewport = List(*again)->viewport();
     QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseMove(viewport, QPoint(40, 30));
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(40, 30));
@@ -205,8 +196,7 @@ TEST_F(RawWindowTest, PauseHoldsNewLinesUpToTheLimitAndResumeAddsThemInOrderWith
     EXPECT_EQ(window->findChild<QLabel*>("lblPaused")->text(), "paused, 700 new (500 kept)");
 
     pause->click();
-    // Held lines 200 to 699 join as if they came one by one: at 501 lines 75 go
-    // before the next, twice, leaving lines 250 to 699.
+    // Held lines 200 to 699 join as if one by one: at 501 lines 75 go, twice, leaving 250 to 699.
     ASSERT_EQ(window->LineCount(), 450);
     EXPECT_EQ(window->Lines().index(0).data(QtRawLineModel::RawTextRole).toString(), "$GPGGA,held,250");
     const QModelIndex newest = window->Lines().index(449);
@@ -223,48 +213,42 @@ TEST_F(RawWindowTest, TheFilterShowsMatchingLinesAndSaysWhenItsPatternIsInvalid)
     for (const char* line : {"$GPGGA,1", "$GNGGA,2", "$GPGSV,3", "$GPRMC,4"})
         Add(*window, line);
     Add(*window, "$GPGSV,5*00", DispatchResult::BadChecksum);
+    const QStringList all{"$GPGGA,1", "$GNGGA,2", "$GPGSV,3", "$GPRMC,4", "\u00D7 $GPGSV,5*00"};
     const struct { const char* Filter; QStringList Shown; const char* Status; } cases[] = {
-        {"gsv", {"$GPGSV,3", "\u00D7 $GPGSV,5*00"}, ""},   // text in any case, marks not matched
+        {"gsv", {"$GPGSV,3", "\u00D7 $GPGSV,5*00"}, ""}, // text in any case, marks not matched
         {"/G[PN]GGA/", {"$GPGGA,1", "$GNGGA,2"}, ""},
-        {"/gsv/", {}, ""},                                   // a regular expression is as written
-        {"/(GGA/", {"$GPGGA,1", "$GNGGA,2", "$GPGSV,3", "$GPRMC,4", "\u00D7 $GPGSV,5*00"},
-         "Invalid pattern: missing closing parenthesis"},
-        {"", {"$GPGGA,1", "$GNGGA,2", "$GPGSV,3", "$GPRMC,4", "\u00D7 $GPGSV,5*00"}, ""},
+        {"/gsv/", {}, ""}, // a regular expression is as written
+        {"/(GGA/", all, "Invalid pattern: missing closing parenthesis"},
+        {"", all, ""},
     };
     auto* filter = window->findChild<QLineEdit*>("txtFilter");
     for (const auto& c : cases) {
         filter->setText(c.Filter);
-        QStringList expected;
-        for (const QString& line : c.Shown)
-            expected << line;
-        EXPECT_EQ(Shown(*window), expected) << c.Filter;
+        EXPECT_EQ(Shown(*window), c.Shown) << c.Filter;
         EXPECT_EQ(window->findChild<QLabel*>("lblFilterStatus")->text(), QString::fromUtf8(c.Status)) << c.Filter;
     }
     filter->setText("gga");
-    Add(*window, "$GPGGA,6");
-    Add(*window, "$GPVTG,7");
+    Add(*window, "$GPGGA,6"), Add(*window, "$GPVTG,7");
     EXPECT_EQ(Shown(*window), QStringList({"$GPGGA,1", "$GNGGA,2", "$GPGGA,6"})) << "new lines are filtered too";
 }
 
 TEST_F(RawWindowTest, CopyPutsTheSelectedLinesOnTheClipboardAsReceived)
 {
     auto window = Open();
-    Add(*window, "$GPGGA,1");
-    Add(*window, "$GPGGA,2*00", DispatchResult::BadChecksum);
-    Add(*window, "$GPRMC,3");
-    Add(*window, "$GPGGA,4");
+    Add(*window, "$GPGGA,1"), Add(*window, "$GPGGA,2*00", DispatchResult::BadChecksum);
+    Add(*window, "$GPRMC,3"), Add(*window, "$GPGGA,4");
     window->findChild<QLineEdit*>("txtFilter")->setText("GGA");
     QListView* list = List(*window);
     for (int row : {2, 0, 1}) // shown: $GPGGA,1, the marked $GPGGA,2*00 and $GPGGA,4
         list->selectionModel()->select(list->model()->index(row, 0), QItemSelectionModel::Select);
-    QApplication::clipboard()->setText("before");
-    window->findChild<QPushButton*>("cmdCopy")->click();
-    EXPECT_EQ(QApplication::clipboard()->text(), "$GPGGA,1\n$GPGGA,2*00\n$GPGGA,4\n");
-
+    const auto copy = [&] {
+        QApplication::clipboard()->setText("before");
+        window->findChild<QPushButton*>("cmdCopy")->click();
+        return QApplication::clipboard()->text();
+    };
+    EXPECT_EQ(copy(), "$GPGGA,1\n$GPGGA,2*00\n$GPGGA,4\n");
     list->clearSelection();
-    QApplication::clipboard()->setText("kept");
-    window->findChild<QPushButton*>("cmdCopy")->click();
-    EXPECT_EQ(QApplication::clipboard()->text(), "kept") << "nothing selected, nothing copied";
+    EXPECT_EQ(copy(), "before") << "nothing selected, nothing copied";
 }
 
 } // namespace

@@ -16,11 +16,17 @@ using namespace trakora;
 
 namespace {
 
-TEST(QtSettingsStoreTest, EntriesRoundTripThroughTheFileInTheUsersConfigurationFolder)
-{
-    EXPECT_TRUE(QtSettingsStore::DefaultPath().endsWith("/Trakora.conf"));
+class QtSettingsStoreTest : public ::testing::Test, public IMessageSink {
+protected:
+    void ShowMessage(std::string_view text) override { shown.emplace_back(text); }
     QTemporaryDir dir;
     const QString path = dir.filePath("Trakora.conf");
+    std::vector<std::string> shown;
+};
+
+TEST_F(QtSettingsStoreTest, EntriesRoundTripThroughTheFileInTheUsersConfigurationFolder)
+{
+    EXPECT_TRUE(QtSettingsStore::DefaultPath().endsWith("/Trakora.conf"));
     QtSettingsStore(path).Save("UTC Offset", "Direction", " -1");
     QtSettingsStore(path).Save("Notes", "List", "a,b, c");
     QtSettingsStore reread(path);
@@ -28,10 +34,8 @@ TEST(QtSettingsStoreTest, EntriesRoundTripThroughTheFileInTheUsersConfigurationF
     EXPECT_EQ(reread.Get("Notes", "List", ""), "a,b, c") << "text with commas stays one text";
 }
 
-TEST(QtSettingsStoreTest, SavedEntriesAreHeldBackAndWrittenTogether)
+TEST_F(QtSettingsStoreTest, SavedEntriesAreHeldBackAndWrittenTogether)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Trakora.conf");
     QtSettingsStore store(path);
     for (int i = 0; i < 100; ++i)
         store.Save("Lats", std::to_string(i % 10), std::to_string(i));
@@ -45,10 +49,9 @@ TEST(QtSettingsStoreTest, SavedEntriesAreHeldBackAndWrittenTogether)
     EXPECT_EQ(store.FileWrites(), 1) << "an unchanged value is not written again";
 }
 
-TEST(QtSettingsStoreTest, DamagedOrUnusableFileReadsAsDefaults)
+TEST_F(QtSettingsStoreTest, DamagedOrUnusableFileReadsAsDefaults)
 {
-    QTemporaryDir dir;
-    const QString damaged = dir.filePath("damaged.conf"), folder = dir.filePath("folder.conf");
+    const QString& damaged = path, folder = dir.filePath("folder.conf");
     const QByteArray garbage("[Comm\nCommPort=3\n\x01\x02\xff\xfe[[[=\n");
     QFile file(damaged);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(garbage) == garbage.size());
@@ -63,18 +66,14 @@ TEST(QtSettingsStoreTest, DamagedOrUnusableFileReadsAsDefaults)
 
     ASSERT_TRUE(QDir().mkpath(folder)); // a folder where the file should be
     QtSettingsStore unusable(folder);
-    struct : IMessageSink {
-        void ShowMessage(std::string_view text) override { shown.emplace_back(text); }
-        std::vector<std::string> shown;
-    } messages;
-    unusable.ReportWriteFailuresTo(&messages);
+    unusable.ReportWriteFailuresTo(this);
     EXPECT_EQ(unusable.Get("Comm", "CommPort", "1"), "1");
     for (const char* port : {"4", "5"}) // must neither stop nor harm the folder
         unusable.Save("Comm", "CommPort", port), unusable.Flush();
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_EQ(unusable.Get("Comm", "CommPort", "1"), "5") << "what could not be written is still read";
-    ASSERT_EQ(messages.shown.size(), 1u) << "a failed write is reported once";
-    EXPECT_NE(messages.shown[0].find(folder.toStdString()), std::string::npos) << messages.shown[0];
+    ASSERT_EQ(shown.size(), 1u) << "a failed write is reported once";
+    EXPECT_NE(shown[0].find(folder.toStdString()), std::string::npos) << shown[0];
 }
 
 } // namespace
